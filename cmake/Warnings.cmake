@@ -1,7 +1,6 @@
 # Project-wide warning and sanitizer flags, applied to every target.
-add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
-                    -Wold-style-cast -Wcast-align -Woverloaded-virtual
-                    -Wformat=2 -Wimplicit-fallthrough)
+add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wcast-align -Wformat=2 -Wimplicit-fallthrough
+                    "$<$<COMPILE_LANGUAGE:CXX>:-Wnon-virtual-dtor;-Wold-style-cast;-Woverloaded-virtual>")
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   add_compile_options(-Wno-missing-field-initializers)
 endif()
