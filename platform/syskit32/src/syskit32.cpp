@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 
 namespace {
@@ -41,7 +40,7 @@ extern "C" int os_get_dir_name(const char* path, char* buffer, int size)
     const std::string_view directory = separator == std::string_view::npos ? std::string_view() : whole.substr(0, separator);
     if (buffer != nullptr && size > 0) {
         const size_t length = std::min(directory.size(), static_cast<size_t>(size - 1));
-        std::memcpy(buffer, directory.data(), length);
+        std::copy_n(directory.data(), length, buffer);
         buffer[length] = '\0';
     }
     return static_cast<int>(directory.size());
