@@ -1,0 +1,4 @@
+// Extension libraries and the resource chain.
+#pragma once
+
+#include "afxwin.h"
