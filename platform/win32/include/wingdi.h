@@ -348,54 +348,12 @@ WINGDIAPI BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c);
 WINGDIAPI BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA lptm);
 WINGDIAPI BOOL WINAPI GetTextExtentPoint32A(HDC hdc, LPCSTR lpString, int c, LPSIZE psizl);
 
-/* ---- Window DCs, rectangles and text of the user calls ---------------- */
-
-#define DT_TOP 0x00000000
-#define DT_LEFT 0x00000000
-#define DT_CENTER 0x00000001
-#define DT_RIGHT 0x00000002
-#define DT_VCENTER 0x00000004
-#define DT_BOTTOM 0x00000008
-#define DT_WORDBREAK 0x00000010
-#define DT_SINGLELINE 0x00000020
-#define DT_EXPANDTABS 0x00000040
-#define DT_TABSTOP 0x00000080
-#define DT_NOCLIP 0x00000100
-#define DT_EXTERNALLEADING 0x00000200
-#define DT_CALCRECT 0x00000400
-#define DT_NOPREFIX 0x00000800
-#define DT_INTERNAL 0x00001000
-#define DT_EDITCONTROL 0x00002000
-#define DT_PATH_ELLIPSIS 0x00004000
-#define DT_END_ELLIPSIS 0x00008000
-#define DT_MODIFYSTRING 0x00010000
-#define DT_RTLREADING 0x00020000
-#define DT_WORD_ELLIPSIS 0x00040000
-#define DT_NOFULLWIDTHCHARBREAK 0x00080000
-#define DT_HIDEPREFIX 0x00100000
-#define DT_PREFIXONLY 0x00200000
-
-/* GetDC(NULL) is the screen. A window's DC draws on the window's own surface,
- * resized to the client rectangle at each GetDC. */
-WINUSERAPI HDC WINAPI GetDC(HWND hWnd);
-WINUSERAPI HDC WINAPI GetWindowDC(HWND hWnd);
-WINUSERAPI int WINAPI ReleaseDC(HWND hWnd, HDC hDC);
-/* hbr may be a system colour index plus 1, as (HBRUSH)(COLOR_WINDOW + 1). */
-WINUSERAPI int WINAPI FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
-WINUSERAPI int WINAPI FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
-WINUSERAPI int WINAPI DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format);
-WINUSERAPI HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
-WINUSERAPI int WINAPI LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax);
-
 #define CreateFontIndirect CreateFontIndirectA
 #define CreateFont CreateFontA
 #define GetObject GetObjectA
 #define GetTextMetrics GetTextMetricsA
 #define GetTextExtentPoint32 GetTextExtentPoint32A
 #define TextOut TextOutA
-#define DrawText DrawTextA
-#define LoadBitmap LoadBitmapA
-#define LoadString LoadStringA
 #define LOGFONT LOGFONTA
 #define TEXTMETRIC TEXTMETRICA
 

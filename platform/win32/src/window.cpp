@@ -224,18 +224,13 @@ HWND RootOf(HWND hwnd) {
 
 }  // namespace win32::core
 
+using win32::core::FindOrFail;
 using win32::core::Sys;
 using win32::core::Window;
 using win32::core::WindowClass;
 using win32::core::WindowSystem;
 
 namespace {
-
-Window* FindOrFail(HWND hwnd) {
-    Window* window = Sys().Find(hwnd);
-    if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return window;
-}
 
 void Unlink(Window& window) {
     if (Window* parent = Sys().Find(window.parent)) std::erase(parent->children, window.handle);

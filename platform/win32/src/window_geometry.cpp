@@ -7,17 +7,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+using win32::core::FindOrFail;
 using win32::core::Sys;
 using win32::core::Window;
 using win32::core::WindowSystem;
 
 namespace {
-
-Window* FindOrFail(HWND hwnd) {
-    Window* window = Sys().Find(hwnd);
-    if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return window;
-}
 
 POINT ScreenOrigin(HWND hwnd) {
     if (!hwnd) return POINT{0, 0};

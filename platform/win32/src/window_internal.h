@@ -221,6 +221,14 @@ private:
 
 inline WindowSystem& Sys() { return WindowSystem::Get(); }
 
+// The window of a handle; for a stale or foreign handle, null with
+// ERROR_INVALID_WINDOW_HANDLE as the last error, as the window calls report it.
+inline Window* FindOrFail(HWND hwnd) {
+    Window* window = Sys().Find(hwnd);
+    if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return window;
+}
+
 // ---- Helpers shared by the units ----
 
 // Case-insensitive ASCII comparison (class names, property names).
