@@ -1,0 +1,73 @@
+// What the script front end prints about controls.
+#include "control_dump.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <strings.h>
+
+namespace {
+
+constexpr unsigned char kFirstPrintable = 0x20;
+constexpr unsigned char kLastPrintable = 0x7E;
+constexpr int kClassNameSize = 256;
+
+constexpr char kEditClass[] = "Edit";
+constexpr char kButtonClass[] = "Button";
+
+bool IsClass(const char* className, const char* expected) { return ::strcasecmp(className, expected) == 0; }
+
+std::string WindowText(HWND hWnd) {
+    const int nLength = ::GetWindowTextLengthA(hWnd);
+    std::string text(static_cast<size_t>(nLength) + 1, '\0');
+    const int nCopied = ::GetWindowTextA(hWnd, text.data(), nLength + 1);
+    text.resize(static_cast<size_t>(nCopied > 0 ? nCopied : 0));
+    return text;
+}
+
+}  // namespace
+
+std::string QuoteText(std::string_view text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (byte < kFirstPrintable || byte > kLastPrintable) {
+            char escape[sizeof "\\xHH"];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string DumpControl(HWND hWndControl) {
+    char className[kClassNameSize] = {};
+    ::GetClassNameA(hWndControl, className, kClassNameSize);
+
+    RECT rect{};
+    ::GetWindowRect(hWndControl, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(hWndControl), reinterpret_cast<LPPOINT>(&rect), 2);
+
+    const LRESULT check = IsClass(className, kButtonClass) ? ::SendMessageA(hWndControl, BM_GETCHECK, 0, 0) : 0;
+    std::string line = std::to_string(::GetDlgCtrlID(hWndControl)) + ' ' + className + ' ' +
+                       QuoteText(WindowText(hWndControl)) + " check=" + std::to_string(check) +
+                       " enabled=" + (::IsWindowEnabled(hWndControl) ? "1" : "0") +
+                       " visible=" + (::IsWindowVisible(hWndControl) ? "1" : "0") +
+                       " focus=" + (::GetFocus() == hWndControl ? "1" : "0") + " rect=" + std::to_string(rect.left) +
+                       ',' + std::to_string(rect.top) + ',' + std::to_string(rect.right - rect.left) + ',' +
+                       std::to_string(rect.bottom - rect.top);
+    if (IsClass(className, kEditClass)) {
+        DWORD dwStart = 0;
+        DWORD dwEnd = 0;
+        ::SendMessageA(hWndControl, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+        line += " sel=" + std::to_string(dwStart) + ',' + std::to_string(dwEnd);
+    } else if (IsClass(className, UPDOWN_CLASSA)) {
+        line += " pos=" + std::to_string(::SendMessageA(hWndControl, UDM_GETPOS32, 0, 0));
+    }
+    return line;
+}

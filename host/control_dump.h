@@ -1,0 +1,16 @@
+// The script front end's output formats: quoted text and one line per control.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+// TEXT in double quotes, with '"' and '\' escaped by a backslash and every byte
+// outside printable ASCII written as \xHH, so that a line can be parsed back.
+std::string QuoteText(std::string_view text);
+
+// "ID CLASS "TEXT" check=N enabled=0|1 visible=0|1 focus=0|1 rect=X,Y,W,H",
+// rect in the client pixels of the control's parent; edits add sel=START,END,
+// up-downs pos=N.
+std::string DumpControl(HWND hWndControl);

@@ -1,0 +1,24 @@
+// tovik's main window. It stays hidden: the options sheet is owned by it, and
+// help requests from the pages arrive here as WM_COMMANDHELP.
+#include "main_window.h"
+
+BEGIN_MESSAGE_MAP(CMainWindow, CWnd)
+    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
+END_MESSAGE_MAP()
+
+namespace {
+constexpr char kMainWindowTitle[] = "Tovik";
+constexpr DWORD kMainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // never shown: no WS_VISIBLE
+}  // namespace
+
+BOOL CMainWindow::CreateHidden() {
+    const RECT rect{0, 0, 0, 0};
+    // No class name: the framework registers and uses its own class.
+    return CreateEx(0, nullptr, kMainWindowTitle, kMainWindowStyle, rect, nullptr, 0);
+}
+
+LRESULT CMainWindow::OnCommandHelp(WPARAM wParam, LPARAM) {
+    // Tovik has no help viewer here: the front end shows which topic was asked for.
+    m_out << "help " << static_cast<unsigned long>(wParam) << '\n';
+    return 0;
+}

@@ -1,0 +1,23 @@
+// CMainWindow: tovik's hidden top-level window, the main window of its
+// user-interface thread. The plug-in's pages send their help requests here.
+#pragma once
+
+#include <afxwin.h>
+
+#include <ostream>
+
+class CMainWindow : public CWnd {
+public:
+    // Help requests are reported on out as "help TOPIC".
+    explicit CMainWindow(std::ostream& out) : m_out(out) {}
+
+    BOOL CreateHidden();
+
+protected:
+    DECLARE_MESSAGE_MAP()
+    // WM_COMMANDHELP: wParam is the help topic (0x20000 + template ID); nothing is returned.
+    afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
+
+private:
+    std::ostream& m_out;
+};

@@ -1,0 +1,75 @@
+// CScriptDriver: the script front end. It is the window system's display
+// driver: whenever a message loop runs out of messages it reads the next
+// command of the script and turns it into input (SendInput) or output, so a
+// modal dialog that a command opens simply keeps reading the script in its
+// own loop. It prints what a user would see, one line per event:
+//   msgbox "TEXT"   help TOPIC   beep   page CAPTION   and the dump lines.
+#pragma once
+
+#include <win32_driver.h>
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+class CHostSheet;
+
+class CScriptDriver final : public win32::DisplayDriver {
+public:
+    // fileName names the script in error messages ("FILE:LINE: message").
+    CScriptDriver(std::istream& script, std::string fileName, std::ostream& out, std::ostream& err);
+
+    // The sheet the commands act on; null once it has closed.
+    void AttachSheet(CHostSheet* pSheet);
+    // After the sheet closed: reads on to the next `open` (true), or to the end
+    // of the script or an error (false).
+    bool ReadToNextOpen();
+    // A script error was reported.
+    bool Failed() const { return m_bFailed; }
+
+    // ---- DisplayDriver ----
+    // Prints the box and answers it with its default button.
+    int ShowMessageBox(const win32::MessageBoxRequest& request) override;
+    void Beep(UINT type) override;
+    DWORD Now() override { return m_dwNow; }
+    // Runs the next command; at the end of the script it closes the sheet as Cancel does.
+    win32::WaitResult WaitForInput(const DWORD* pNextTimerDue) override;
+
+private:
+    std::istream& m_script;
+    std::string m_strFileName;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    CHostSheet* m_pSheet = nullptr;
+    int m_nLine = 0;
+    bool m_bAtEnd = false;
+    bool m_bFailed = false;
+    int m_nEndAttempts = 0;
+    int m_nReportedPage = -1;
+    DWORD m_dwNow = 0;
+
+    // The next command line (blank lines and comments skipped); false at the end.
+    bool ReadCommand(std::string& line);
+    void Execute(const std::string& line);
+    void Fail(const std::string& message);
+    void ReportPageChange();
+    void CloseAtEnd();
+
+    // The topmost modal dialog when one is open, else the sheet's active page.
+    HWND ActiveWindow() const;
+    bool ModalDialogOpen() const;
+    // Control ID of the active window, or null after reporting the error.
+    HWND FindControl(const std::string& idText);
+
+    void PressSheetButton(int nID);
+    void PressDialogButton(int nID, WORD wFallbackKey);
+    void DoTab(const std::string& caption);
+    void DoClick(const std::string& idText, bool bDouble);
+    void DoSpin(const std::string& args);
+    void DoFocus(const std::string& idText);
+    void DoType(const std::string& text);
+    void DoKey(const std::string& keyName);
+    void DoSetText(const std::string& args);
+    void DoDump(const std::string& idText);
+    void DoWait(const std::string& millisecondsText);
+};

@@ -1,0 +1,85 @@
+// Golden scripts: each scripts/NAME.tovik runs through the real tovik and the
+// real plug-in, and must print NAME.stdout and leave the profile file NAME.ini.
+//
+//   first line "# args: ..."   tovik's options besides --script (optional;
+//                              @BIN@ is the build's bin/)
+//   NAME.before.ini            the profile file before the run (optional)
+//   NAME.ini                   the profile file after it; without one the run
+//                              must leave the profile as it was (or absent)
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "temp_dir.h"
+#include "tovik_process.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kArgsMark[] = "# args: ";
+constexpr char kProfileName[] = "tovik.ini";
+constexpr char kBinMark[] = "@BIN@";
+
+fs::path ScriptDir() { return fs::path(SourcePath("tests/host/scripts")); }
+
+std::vector<std::string> GoldenScripts() {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(ScriptDir())) {
+        if (entry.path().extension() == ".tovik") names.push_back(entry.path().stem().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The options of the "# args:" line, with @BIN@ standing for the build's bin/.
+std::string ScriptArgs(const std::string& script) {
+    const std::string firstLine = script.substr(0, script.find('\n'));
+    if (!firstLine.starts_with(kArgsMark)) return std::string();
+    std::string args = firstLine.substr(sizeof kArgsMark - 1);
+    const std::string binDir = fs::path(BinaryPath("tovik")).parent_path().string();
+    for (size_t at = args.find(kBinMark); at != std::string::npos; at = args.find(kBinMark, at + binDir.size())) {
+        args.replace(at, sizeof kBinMark - 1, binDir);
+    }
+    return args;
+}
+
+bool PluginsBuilt() {
+    return fs::exists(BinaryPath("libdorvane.so")) && fs::exists(BinaryPath("libdorvane_earlier.so")) &&
+           fs::exists(BinaryPath("libtovik_fake_plugin.so"));
+}
+
+class GoldenScript : public testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenScript, PrintsAndStoresWhatItsGoldenFilesSay) {
+    if (!PluginsBuilt()) GTEST_SKIP() << "the plug-in libraries are not built";
+    const fs::path base = ScriptDir() / GetParam();
+    const auto sibling = [&base](const std::string& suffix) { return base.string() + suffix; };
+
+    testing_support::TempDir dir;
+    const std::string profile = dir / kProfileName;
+    const bool bHadProfile = fs::exists(sibling(".before.ini"));
+    if (bHadProfile) fs::copy_file(sibling(".before.ini"), profile);
+    const std::string before = bHadProfile ? testing_support::ReadFile(profile) : std::string();
+
+    const std::string script = testing_support::ReadFile(sibling(".tovik"));
+    const TovikRun run = RunTovik(dir, ScriptArgs(script) + " --script " + ShellQuote(sibling(".tovik")));
+
+    EXPECT_EQ(run.nStatus, 0) << run.strErr;
+    EXPECT_EQ(run.strErr, "");
+    EXPECT_EQ(run.strOut, testing_support::ReadFile(sibling(".stdout")));
+    if (fs::exists(sibling(".ini"))) {
+        EXPECT_EQ(testing_support::ReadFile(profile), testing_support::ReadFile(sibling(".ini")));
+    } else {
+        EXPECT_EQ(fs::exists(profile), bHadProfile) << "the run created or removed the profile file";
+        EXPECT_EQ(testing_support::ReadFile(profile), before) << "the run changed the profile file";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, GoldenScript, testing::ValuesIn(GoldenScripts()),
+                         [](const testing::TestParamInfo<std::string>& row) { return row.param; });
+
+}  // namespace
