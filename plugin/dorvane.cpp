@@ -6,6 +6,9 @@
 
 #include <new>
 
+#include "correlation_dlg.h"
+#include "leading_number.h"
+#include "settings_access.h"
 #include "tab_dorvane.h"
 
 #define DORVANE_EXPORT extern "C" __attribute__((visibility("default")))
@@ -13,6 +16,9 @@
 namespace {
 
 AFX_EXTENSION_MODULE extensionModule;
+
+constexpr char kCorrelationKey[] = "EnableCorrelationStudio";
+constexpr int kCorrelationBufferSize = 128;
 
 BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
     if (dwReason == DLL_PROCESS_ATTACH) {
@@ -35,4 +41,10 @@ DORVANE_EXPORT CCfgTab* create_new_tab(LPCSTR lpszSource, LPCSTR lpszExtra, LPCS
     return new (std::nothrow) CTabDorvane(lpszSource, lpszExtra, lpszProtocol);
 }
 
-// create_new_tab1, the Correlation page's factory, joins here with its page.
+// The Correlation page, only for protocols whose description enables it;
+// null otherwise or when the page cannot be allocated.
+DORVANE_EXPORT CCfgTab* create_new_tab1(LPCSTR lpszSource, LPCSTR lpszExtra, LPCSTR lpszProtocol) {
+    // The description enables the page with a number that is not 0, as atoi reads it.
+    if (AtoiSaturated(ReadDescriptionKey(lpszProtocol, kCorrelationKey, kCorrelationBufferSize)) == 0) return nullptr;
+    return new (std::nothrow) CCorrelationDlg(lpszSource, lpszExtra, lpszProtocol);
+}

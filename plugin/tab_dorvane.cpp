@@ -2,12 +2,12 @@
 // boxes and the two presentations.
 #include "tab_dorvane.h"
 
-#include <setbook.h>
 
-#include <cstdlib>
 #include <string_view>
 
+#include "leading_number.h"
 #include "resource.h"
+#include "settings_access.h"
 
 namespace {
 
@@ -19,9 +19,7 @@ constexpr char kOpenReportKey[] = "OpenReport";
 constexpr char kFlagOn[] = "1";
 constexpr char kFlagOff[] = "0";
 
-constexpr char kDescriptionSection[] = "Tovik";
 constexpr char kVisualLogKey[] = "VISUAL_LOG";
-constexpr char kVisualLogDefault[] = "0";
 constexpr int kVisualLogBufferSize = 10;
 
 // A profile value arrives in a buffer of 128 characters read with the size
@@ -43,17 +41,7 @@ constexpr ControlMove kReducedPresentationMoves[] = {
 };
 
 int ReadVisualLog(LPCSTR lpszProtocol) {
-    XpdReader reader("");
-    reader.AddProtocol(lpszProtocol);
-    char buffer[kVisualLogBufferSize] = {};
-    reader.GetSectionKey(buffer, kVisualLogBufferSize, lpszProtocol, kDescriptionSection, kVisualLogKey,
-                         kVisualLogDefault);
-    return std::atoi(buffer);
-}
-
-LPCSTR HostProfileName() {
-    const CWinApp* pApp = AfxGetApp();
-    return pApp && pApp->m_pszProfileName ? pApp->m_pszProfileName : "";
+    return AtoiSaturated(ReadDescriptionKey(lpszProtocol, kVisualLogKey, kVisualLogBufferSize));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <win32_dialog_template.h>
 #include <win32_resources.h>
 
+#include <commctrl.h>
+
 #include "resource.h"
 
 namespace {
@@ -12,6 +14,10 @@ constexpr DWORD kPageStyle = WS_CHILD | WS_DISABLED | WS_CAPTION | DS_CONTEXTHEL
 constexpr DWORD kCheckBox = BS_AUTOCHECKBOX | WS_TABSTOP;
 constexpr DWORD kGroupBox = BS_GROUPBOX;
 constexpr bool kHidden = true;
+constexpr DWORD kCorrelationStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr DWORD kRadioButton = BS_AUTORADIOBUTTON;
+constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
+constexpr WORD kNoID = win32::kStaticControlId;
 
 #if DORVANE_EARLIER_EDITION
 constexpr const char* kShowBrowserCaption = "Sh&ow browser during replay";
@@ -34,12 +40,59 @@ const win32::DialogTemplate kDisplayPage{
         {"Button", "Online Browser", IDC_ONLINE_BROWSER_GROUP, 11, 3, 213, 43, kGroupBox},
     }};
 
+constexpr const char* kAppletsCaption = "&Enable Scripting and Java applets on Snapshots viewer";
+constexpr const char* kImagesCaption = "&Download images on Snapshots viewer";
+constexpr const char* kScanGroupCaption = "Scan for differences between snapshots using";
+constexpr const char* kHtmlCaption = "HT&ML comparison";
+constexpr const char* kTextCaption = "&Text comparison";
+
+#if DORVANE_EARLIER_EDITION
+// The length, the warning and the delimiters are edited in the Advanced dialog.
+const win32::DialogTemplate kCorrelationPage{
+    {.caption = "Correlation", .style = kCorrelationStyle, .cx = 236, .cy = 146, .fontName = "MS Sans Serif",
+     .pointSize = 8},
+    {
+        {"Button", kAppletsCaption, IDC_ENABLE_JAVA_APPLETS, 18, 13, 193, 10, kCheckBox},
+        {"Button", kImagesCaption, IDC_DOWNLOAD_IMAGES, 18, 29, 176, 10, kCheckBox},
+        {"Button", kScanGroupCaption, kNoID, 18, 49, 206, 42, kGroupBox},
+        {"Button", kHtmlCaption, IDC_HTML_COMPARISON, 27, 61, 84, 10, kRadioButton},
+        {"Button", kTextCaption, IDC_TEXT_COMPARISON, 27, 76, 93, 10, kRadioButton},
+        {"Button", "&Advanced ...", IDC_ADVANCED, 18, 103, 76, 14, BS_PUSHBUTTON | WS_TABSTOP},
+    }};
+
+#else
+// The up-down control has no buddy and no range: the page steps the edit box itself.
+const win32::DialogTemplate kCorrelationPage{
+    {.caption = "Correlation", .style = kCorrelationStyle, .cx = 236, .cy = 176, .fontName = "MS Sans Serif",
+     .pointSize = 8, .extended = true},
+    {
+        {"Button", kAppletsCaption, IDC_ENABLE_JAVA_APPLETS, 18, 13, 193, 10, kCheckBox},
+        {"Button", kImagesCaption, IDC_DOWNLOAD_IMAGES, 18, 29, 176, 10, kCheckBox},
+        {"Static", "Ignore differences shorter than ", kNoID, 18, 77, 99, 11, kLabel},
+        {"Edit", "", IDC_MIN_DELIMITERS_LENGTH, 119, 75, 26, 12, WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL},
+        {UPDOWN_CLASSA, "", IDC_MIN_DELIMITERS_LENGTH_SPIN, 145, 74, 11, 14, UDS_ARROWKEYS},
+        {"Static", "characters", kNoID, 159, 77, 34, 8, kLabel},
+        {"Button", "&Issue a warning for large correlations (>10K)", IDC_WARN_ON_LARGE_DIFFERENCES, 18, 94, 153, 10,
+         kCheckBox},
+        {"Static", "", kNoID, 10, 56, 215, 1, SS_GRAYFRAME | WS_DISABLED, WS_EX_STATICEDGE},
+        {"Static", "Correlation Options:", kNoID, 9, 52, 62, 8, kLabel},
+        {"Button", kScanGroupCaption, kNoID, 16, 113, 206, 43, kGroupBox},
+        // Not a group start, so that the two radio buttons form one group with the box before them.
+        {"Button", kHtmlCaption, IDC_HTML_COMPARISON, 33, 126, 84, 10, kRadioButton},
+        {"Button", kTextCaption, IDC_TEXT_COMPARISON, 33, 141, 93, 10, kRadioButton},
+    }};
+
+#endif
+
+const WIN32_STRING_RESOURCE kStrings[] = {{IDS_SUPPLY_DELIMITER_LENGTH, "Please supply delimiter length"}};
+
 const WIN32_RESOURCE kResources[] = {
     {RT_DIALOG, MAKEINTRESOURCEA(IDD_DISPLAY), kDisplayPage.Bytes().data(), static_cast<DWORD>(kDisplayPage.Size())},
+    {RT_DIALOG, MAKEINTRESOURCEA(IDD_CORRELATION), kCorrelationPage.Bytes().data(),
+     static_cast<DWORD>(kCorrelationPage.Size())},
 };
 
-// The Display page needs no strings; the Correlation page brings the first ones.
-const WIN32_MODULE_RESOURCE_TABLE kTable = {kResources, WIN32_COUNT_OF(kResources), nullptr, 0};
+const WIN32_MODULE_RESOURCE_TABLE kTable = {kResources, WIN32_COUNT_OF(kResources), kStrings, WIN32_COUNT_OF(kStrings)};
 
 }  // namespace
 
