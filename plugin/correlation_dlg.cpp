@@ -4,14 +4,8 @@
 
 #include <commctrl.h>
 
-#include <cctype>
-#include <cstdint>
-#include <cstdlib>
-#include <limits>
-#include <string_view>
-#include <vector>
-
-#include "leading_number.h"
+#include "corr_advance.h"
+#include "length_step.h"
 #include "resource.h"
 #include "settings_access.h"
 
@@ -37,9 +31,6 @@ constexpr int kDefaultWarnOnLargeDifferences = 1;
 
 #if DORVANE_EARLIER_EDITION
 constexpr char kHtmlDiffDelimitersKey[] = "HtmlDiffDelimiters";
-// Carriage return, new line and tab as the two-character escapes the Advanced
-// dialog shows, then the other delimiters; the backslash before '#' is one.
-constexpr char kDefaultDelimiters[] = R"(\r\n\t'\#$&/?=;<>")";
 #endif
 
 constexpr char kScriptingAndAppletsKey[] = "EnableScriptingAndJavaApplets";
@@ -65,21 +56,13 @@ SectionChoice ChooseSection(const std::string& strProtocol) {
     return {kSharedSection, kFlagOff};
 }
 
-#if !DORVANE_EARLIER_EDITION
-// The length box read as atoi reads it (blanks, a sign, the leading digits;
-// 0 without digits), except that a negative number counts as 0 and a number
-// beyond 32 bits as the largest one: a hand-edited profile cannot make a step
-// wrap around.
-uint32_t ReadLength(std::string_view text) {
-    return static_cast<uint32_t>(ParseLeadingNumber(text, 0, std::numeric_limits<uint32_t>::max()));
-}
-#endif
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CCorrelationDlg, CCfgTab)
     ON_WM_HELPINFO()
-#if !DORVANE_EARLIER_EDITION
+#if DORVANE_EARLIER_EDITION
+    ON_BN_CLICKED(IDC_ADVANCED, OnAdvanced)
+#else
     ON_NOTIFY(UDN_DELTAPOS, IDC_MIN_DELIMITERS_LENGTH_SPIN, OnLengthSpin)
 #endif
 END_MESSAGE_MAP()
@@ -132,7 +115,7 @@ void CCorrelationDlg::LoadOptions() {
     // Neither "1" nor "2": both buttons stay clear, and the save leaves the key as it is.
     SetCheck(IDC_HTML_COMPARISON, scanType == kHtmlComparison);
     SetCheck(IDC_TEXT_COMPARISON, scanType == kTextComparison);
-    m_strDelimiters = ReadString(kHtmlDiffDelimitersKey, kDefaultDelimiters, kTextReadSize);
+    m_strDelimiters = ReadString(kHtmlDiffDelimitersKey, CORR_DEFAULT_DELIMITERS, kTextReadSize);
     m_strMinDelimitersLength = ReadString(kMinDelimitersLengthKey, kDefaultMinDelimitersLength, kTextReadSize);
 #else
     // Anything but "2" is HTML comparison.
@@ -198,18 +181,21 @@ BOOL CCorrelationDlg::ValidateOptions() {
 #endif
 }
 
-#if !DORVANE_EARLIER_EDITION
+#if DORVANE_EARLIER_EDITION
+void CCorrelationDlg::OnAdvanced() {
+    // No parent: the dialog is owned by the host's main window.
+    CCorrAdvance dialog(m_strDelimiters, m_strMinDelimitersLength, m_bWarnOnLargeDifferences, nullptr);
+    if (dialog.DoModal() != IDOK) return;
+    // Nothing is written here: the next save stores what the dialog gave back.
+    m_strDelimiters = dialog.m_strDelimiters;
+    m_strMinDelimitersLength = dialog.m_strMinDelimitersLength;
+    m_bWarnOnLargeDifferences = dialog.m_bWarnOnLargeDifferences;
+}
+#else
 void CCorrelationDlg::OnLengthSpin(NMHDR* pNMHDR, LRESULT* pResult) {
     const auto* pUpDown = reinterpret_cast<const NMUPDOWN*>(pNMHDR);
-    uint32_t nLength = ReadLength(ControlText(IDC_MIN_DELIMITERS_LENGTH));
-    // The control keeps its default range, 100 down to 0: its up arrow reports
-    // a negative delta. Neither end wraps.
-    if (pUpDown->iDelta < 0) {
-        if (nLength < std::numeric_limits<uint32_t>::max()) ++nLength;
-    } else if (nLength != 0) {
-        --nLength;
-    }
-    SetDlgItemText(IDC_MIN_DELIMITERS_LENGTH, std::to_string(nLength).c_str());
+    const std::string stepped = SteppedLength(ControlText(IDC_MIN_DELIMITERS_LENGTH), pUpDown->iDelta);
+    SetDlgItemText(IDC_MIN_DELIMITERS_LENGTH, stepped.c_str());
     // Let the control move its own position; nothing reads it.
     *pResult = 0;
 }

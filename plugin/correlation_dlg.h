@@ -53,7 +53,10 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
-#if !DORVANE_EARLIER_EDITION
+#if DORVANE_EARLIER_EDITION
+    // "&Advanced ...": the three fields take what the Advanced dialog gives back on OK.
+    afx_msg void OnAdvanced();
+#else
     // The up-down control 1030 steps the number in 1029 itself: it has no buddy.
     afx_msg void OnLengthSpin(NMHDR* pNMHDR, LRESULT* pResult);
 #endif

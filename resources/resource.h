@@ -7,6 +7,7 @@
 // Dialog templates; each is also the help ID of its page or dialog.
 inline constexpr UINT IDD_DISPLAY = 10117;
 inline constexpr UINT IDD_CORRELATION = 10118;
+inline constexpr UINT IDD_CORR_ADVANCE = 10119;
 
 // Controls of the Display page (IDD_DISPLAY).
 inline constexpr int IDC_SHOW_BROWSER = 1001;
@@ -25,10 +26,20 @@ inline constexpr int IDC_ADVANCED = 1020;  // earlier edition only
 inline constexpr int IDC_WARN_ON_LARGE_DIFFERENCES = 1027;
 inline constexpr int IDC_DOWNLOAD_IMAGES = 1028;
 inline constexpr int IDC_MIN_DELIMITERS_LENGTH = 1029;
-inline constexpr int IDC_MIN_DELIMITERS_LENGTH_SPIN = 1030;  // current edition only
+inline constexpr int IDC_MIN_DELIMITERS_LENGTH_SPIN = 1030;  // on the page in the current edition only
+
+// Controls of the Advanced Correlation dialog (IDD_CORR_ADVANCE), besides the
+// length box 1029, its up-down control 1030 and the warning 1027, which carry
+// the page's numbers.
+inline constexpr int IDC_USE_DEFAULT = 3;
+inline constexpr int IDC_DELIMITERS = 1021;
+inline constexpr int IDC_NEW_LINE = 1022;
+inline constexpr int IDC_TAB_CHARACTERS = 1024;
+inline constexpr int IDC_CARRIAGE_RETURN = 1026;
 
 // Strings. The earlier edition's page has no length box; its string serves the
 // Advanced Correlation dialog.
+inline constexpr UINT IDS_TYPE_ANY_DELIMITERS = 1;
 #if DORVANE_EARLIER_EDITION
 inline constexpr UINT IDS_SUPPLY_DELIMITER_LENGTH = 2;
 #else
