@@ -13,15 +13,16 @@
 #include <vector>
 
 #include "cfg_tab.h"
+#include "plugin_fixture.h"
 #include "temp_dir.h"
 
 namespace {
 
+using namespace plugin_testing;
+
 namespace headless = win32::headless;
 using testing_support::WriteFile;
 
-constexpr char kEarlierEdition[] = "libdorvane_earlier.so";
-constexpr char kProfileName[] = "tovik.ini";
 constexpr char kProtocol[] = "mailbridge";  // its page uses the shared section
 constexpr char kSection[] = "dorvane_tab";
 constexpr char kCaption[] = "Advanced Correlation";
@@ -44,23 +45,7 @@ constexpr char kSupplyLength[] = "Please supply delimiter length";
 constexpr char kDefaultShown[] = R"('\#$&/?=;<>")";
 constexpr char kDefaultAfterOk[] = R"('\#$&/?=;<>"\r\n\t)";
 
-using CreateTab = CCfgTab* (*)(LPCSTR, LPCSTR, LPCSTR);
 using Step = std::function<void(HWND hDialog)>;
-
-class CHelpRecorder : public CWnd {
-public:
-    std::vector<WPARAM> m_topics;
-
-protected:
-    afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM) {
-        m_topics.push_back(wParam);
-        return TRUE;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-BEGIN_MESSAGE_MAP(CHelpRecorder, CWnd)
-    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
-END_MESSAGE_MAP()
 
 int CheckOf(HWND hDialog, int nID) {
     return static_cast<int>(::SendMessageA(::GetDlgItem(hDialog, nID), BM_GETCHECK, 0, 0));

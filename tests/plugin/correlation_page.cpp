@@ -13,17 +13,17 @@
 #include <vector>
 
 #include "cfg_tab.h"
+#include "plugin_fixture.h"
 #include "temp_dir.h"
 
 namespace {
+
+using namespace plugin_testing;
 
 namespace headless = win32::headless;
 using testing_support::ReadFile;
 using testing_support::WriteFile;
 
-constexpr char kCurrentEdition[] = "libdorvane.so";
-constexpr char kEarlierEdition[] = "libdorvane_earlier.so";
-constexpr char kProfileName[] = "tovik.ini";
 constexpr UINT kCorrelationTemplate = 10118;
 
 // Controls of the Correlation page.
@@ -40,23 +40,6 @@ constexpr int kLengthSpin = 1030;
 constexpr char kOwnSection[] = "webflow";   // the page, in section dorvane_tab_webflow, applets on
 constexpr char kSharedSection[] = "mailbridge";  // the page, in the Display page's section, applets off
 
-using CreateTab = CCfgTab* (*)(LPCSTR, LPCSTR, LPCSTR);
-
-class CHelpRecorder : public CWnd {
-public:
-    std::vector<WPARAM> m_topics;
-
-protected:
-    afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam) {
-        EXPECT_EQ(lParam, 0);
-        m_topics.push_back(wParam);
-        return TRUE;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-BEGIN_MESSAGE_MAP(CHelpRecorder, CWnd)
-    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
-END_MESSAGE_MAP()
 
 std::string Description(const char* correlation, const char* applets) {
     std::string text = "[Tovik]\r\n";

@@ -14,17 +14,17 @@
 #include <vector>
 
 #include "cfg_tab.h"
+#include "plugin_fixture.h"
 #include "temp_dir.h"
 
 namespace {
+
+using namespace plugin_testing;
 
 namespace headless = win32::headless;
 using testing_support::ReadFile;
 using testing_support::WriteFile;
 
-constexpr char kCurrentEdition[] = "libdorvane.so";
-constexpr char kEarlierEdition[] = "libdorvane_earlier.so";
-constexpr char kProfileName[] = "tovik.ini";
 constexpr UINT kDisplayTemplate = 10117;
 
 // Controls of the Display page.
@@ -41,24 +41,6 @@ constexpr char kReportProtocol[] = "report";   // "1"
 constexpr char kPlainProtocol[] = "plain";     // "0"
 constexpr char kMissingProtocol[] = "absent";  // no description at all
 
-using CreateTab = CCfgTab* (*)(LPCSTR, LPCSTR, LPCSTR);
-
-// The main window of the host: it records the help requests it receives.
-class CHelpRecorder : public CWnd {
-public:
-    std::vector<WPARAM> m_topics;
-
-protected:
-    afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam) {
-        EXPECT_EQ(lParam, 0);
-        m_topics.push_back(wParam);
-        return TRUE;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-BEGIN_MESSAGE_MAP(CHelpRecorder, CWnd)
-    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
-END_MESSAGE_MAP()
 
 struct ControlState {
     int check;
