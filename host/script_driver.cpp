@@ -180,6 +180,7 @@ void CScriptDriver::Execute(const std::string& line) {
     if (command == "settext") return DoSetText(rest);
     if (command == "dump") return DoDump(rest);
     if (command == "wait") return DoWait(rest);
+    if (command == "advanced") return DoAdvanced(rest);
     if (command == "ok") return ModalDialogOpen() ? PressDialogButton(IDOK, VK_RETURN) : PressSheetButton(IDOK);
     if (command == "cancel") {
         return ModalDialogOpen() ? PressDialogButton(IDCANCEL, VK_ESCAPE) : PressSheetButton(IDCANCEL);
@@ -324,4 +325,18 @@ void CScriptDriver::DoWait(const std::string& millisecondsText) {
     const std::optional<DWORD> dwMilliseconds = ParseNumber<DWORD>(millisecondsText);
     if (!dwMilliseconds) return Fail("wait: \"" + millisecondsText + "\" is not a number of milliseconds");
     m_dwNow += *dwMilliseconds;
+}
+
+// Opens the Advanced Correlation dialog modally on the values given; the
+// commands that follow act on it, and OK prints the values it gives back.
+void CScriptDriver::DoAdvanced(const std::string& args) {
+    constexpr char kUsage[] = "advanced: expected \"DELIMITERS\" \"LENGTH\" 0|1";
+    if (!m_openCorrAdvance) return Fail("advanced: the plug-in cannot open the Advanced Correlation dialog");
+    std::string_view rest = args;
+    std::optional<std::string> delimiters = ReadQuotedText(rest);
+    std::optional<std::string> length = delimiters ? ReadQuotedText(rest) : std::nullopt;
+    if (!length || (rest != "0" && rest != "1")) return Fail(kUsage);
+    BOOL bWarn = rest == "1";
+    if (m_openCorrAdvance(*delimiters, *length, bWarn) != IDOK) return;
+    m_out << "advanced " << QuoteText(*delimiters) << ' ' << QuoteText(*length) << ' ' << (bWarn ? 1 : 0) << '\n';
 }

@@ -3,9 +3,11 @@
 // command of the script and turns it into input (SendInput) or output, so a
 // modal dialog that a command opens simply keeps reading the script in its
 // own loop. It prints what a user would see, one line per event:
-//   msgbox "TEXT"   help TOPIC   beep   page CAPTION   and the dump lines.
+//   msgbox "TEXT"   help TOPIC   beep   page CAPTION   advanced "D" "L" W
+// and the dump lines.
 #pragma once
 
+#include <dorvane_exports.h>
 #include <win32_driver.h>
 
 #include <istream>
@@ -21,6 +23,8 @@ public:
 
     // The sheet the commands act on; null once it has closed.
     void AttachSheet(CHostSheet* pSheet);
+    // The plug-in's entry that `advanced` opens the Advanced Correlation dialog with.
+    void SetCorrAdvanceEntry(OpenCorrAdvance openCorrAdvance) { m_openCorrAdvance = openCorrAdvance; }
     // After the sheet closed: reads on to the next `open` (true), or to the end
     // of the script or an error (false).
     bool ReadToNextOpen();
@@ -41,6 +45,7 @@ private:
     std::ostream& m_out;
     std::ostream& m_err;
     CHostSheet* m_pSheet = nullptr;
+    OpenCorrAdvance m_openCorrAdvance = nullptr;
     int m_nLine = 0;
     bool m_bAtEnd = false;
     bool m_bFailed = false;
@@ -72,4 +77,5 @@ private:
     void DoSetText(const std::string& args);
     void DoDump(const std::string& idText);
     void DoWait(const std::string& millisecondsText);
+    void DoAdvanced(const std::string& args);
 };

@@ -67,6 +67,7 @@ int CTovikApp::RunHost(const TovikOptions& options) {
         return TOVIK_EXIT_PLUGIN;
     }
 
+    driver.SetCorrAdvanceEntry(library.CorrAdvanceEntry());
     win32::SetDisplayDriver(&driver);
     CMainWindow mainWindow(std::cout);
     mainWindow.CreateHidden();
