@@ -10,19 +10,28 @@
 #include <dorvane_exports.h>
 #include <win32_driver.h>
 
+#include <fstream>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
 
-class CHostSheet;
+class CPropertySheet;
+
+// The script that --script names: standard input for "-", else the file,
+// opened into file. Null when the file cannot be read.
+std::istream* OpenScript(const std::string& name, std::ifstream& file);
+// How messages name that script ("stdin" for standard input).
+std::string ScriptName(const std::string& name);
 
 class CScriptDriver final : public win32::DisplayDriver {
 public:
     // fileName names the script in error messages ("FILE:LINE: message").
     CScriptDriver(std::istream& script, std::string fileName, std::ostream& out, std::ostream& err);
 
-    // The sheet the commands act on; null once it has closed.
-    void AttachSheet(CHostSheet* pSheet);
+    // The sheet the commands act on; null once it has closed. storeOptions is
+    // what `save` runs (none: the sheet stores nothing).
+    void AttachSheet(CPropertySheet* pSheet, std::function<void()> storeOptions = {});
     // The plug-in's entry that `advanced` opens the Advanced Correlation dialog with.
     void SetCorrAdvanceEntry(OpenCorrAdvance openCorrAdvance) { m_openCorrAdvance = openCorrAdvance; }
     // After the sheet closed: reads on to the next `open` (true), or to the end
@@ -44,7 +53,8 @@ private:
     std::string m_strFileName;
     std::ostream& m_out;
     std::ostream& m_err;
-    CHostSheet* m_pSheet = nullptr;
+    CPropertySheet* m_pSheet = nullptr;
+    std::function<void()> m_storeOptions;
     OpenCorrAdvance m_openCorrAdvance = nullptr;
     int m_nLine = 0;
     bool m_bAtEnd = false;
