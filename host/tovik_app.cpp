@@ -1,6 +1,6 @@
 // tovik's run: the profile name first, then the plug-in, then one options
 // sheet after another (a script's `open` asks for the next) until the script
-// ends; the pages go before the library does.
+// ends, or one sheet in the terminal; the pages go before the library does.
 #include "tovik_app.h"
 
 #include <cfg_tab.h>
@@ -13,6 +13,7 @@
 #include "main_window.h"
 #include "plugin_library.h"
 #include "script_driver.h"
+#include "terminal_driver.h"
 
 namespace {
 
@@ -40,11 +41,42 @@ void CTovikApp::DeletePages(std::vector<CCfgTab*>& pages) {
     pages.clear();
 }
 
+bool CTovikApp::LoadPlugin(CPluginLibrary& library, const TovikOptions& options) {
+    const std::string pluginFile = options.strPlugin.empty() ? DefaultPluginFile(options.bEarlierEdition) : options.strPlugin;
+    std::string reason;
+    if (library.Load(pluginFile, reason)) return true;
+    std::cerr << "tovik: cannot load the plug-in " << pluginFile << ": " << reason << '\n';
+    return false;
+}
+
+bool CTovikApp::RunSheet(const CPluginLibrary& library, const TovikOptions& options, CMainWindow& mainWindow,
+                         const std::function<void(CHostSheet& sheet)>& run) {
+    std::vector<CCfgTab*> pages = CreatePages(library, options);
+    bool bPageFound = true;
+    {
+        CHostSheet sheet(kSheetCaption, &mainWindow, pages);
+        if (!options.strPage.empty()) {
+            const int nPage = sheet.FindPageByCaption(options.strPage);
+            if (nPage < 0) {
+                std::cerr << "tovik: --page: the sheet has no page \"" << options.strPage << "\"\n";
+                bPageFound = false;
+            }
+            sheet.SetActivePage(nPage);
+        }
+        if (bPageFound) run(sheet);
+    }
+    DeletePages(pages);
+    return bPageFound;
+}
+
 int CTovikApp::RunHost(const TovikOptions& options) {
     // Before any factory call: every page copies the name at construction.
     SetProfileName(options.strProfile);
     if (!options.strProtocolsDir.empty()) SetbookSetXpdDirectory(options.strProtocolsDir.c_str());
+    return options.strScript.empty() ? RunInTerminal(options) : RunScript(options);
+}
 
+int CTovikApp::RunScript(const TovikOptions& options) {
     std::ifstream scriptFile;
     std::istream* pScript = OpenScript(options.strScript, scriptFile);
     if (!pScript) {
@@ -52,14 +84,8 @@ int CTovikApp::RunHost(const TovikOptions& options) {
         return TOVIK_EXIT_SCRIPT;
     }
     CScriptDriver driver(*pScript, ScriptName(options.strScript), std::cout, std::cerr);
-
-    const std::string pluginFile = options.strPlugin.empty() ? DefaultPluginFile(options.bEarlierEdition) : options.strPlugin;
     CPluginLibrary library;
-    std::string reason;
-    if (!library.Load(pluginFile, reason)) {
-        std::cerr << "tovik: cannot load the plug-in " << pluginFile << ": " << reason << '\n';
-        return TOVIK_EXIT_PLUGIN;
-    }
+    if (!LoadPlugin(library, options)) return TOVIK_EXIT_PLUGIN;
 
     driver.SetCorrAdvanceEntry(library.CorrAdvanceEntry());
     win32::SetDisplayDriver(&driver);
@@ -67,32 +93,46 @@ int CTovikApp::RunHost(const TovikOptions& options) {
     mainWindow.CreateHidden();
     m_pMainWnd = &mainWindow;
 
-    int nStatus = TOVIK_EXIT_OK;
+    bool bPageFound = true;
     do {
-        std::vector<CCfgTab*> pages = CreatePages(library, options);
-        {
-            CHostSheet sheet(kSheetCaption, &mainWindow, pages);
-            if (!options.strPage.empty()) {
-                const int nPage = sheet.FindPageByCaption(options.strPage);
-                if (nPage < 0) {
-                    std::cerr << "tovik: --page: the sheet has no page \"" << options.strPage << "\"\n";
-                    nStatus = TOVIK_EXIT_USAGE;
-                }
-                sheet.SetActivePage(nPage);
-            }
-            if (nStatus == TOVIK_EXIT_OK) {
-                driver.AttachSheet(&sheet, [&sheet] { sheet.StoreOptions(); });
-                sheet.DoModal();
-                driver.AttachSheet(nullptr);
-            }
-        }
-        DeletePages(pages);
-    } while (nStatus == TOVIK_EXIT_OK && driver.ReadToNextOpen());
+        bPageFound = RunSheet(library, options, mainWindow, [&driver](CHostSheet& sheet) {
+            driver.AttachSheet(&sheet, [&sheet] { sheet.StoreOptions(); });
+            sheet.DoModal();
+            driver.AttachSheet(nullptr);
+        });
+    } while (bPageFound && driver.ReadToNextOpen());
 
     m_pMainWnd = nullptr;
     mainWindow.DestroyWindow();
     library.Free();
     win32::SetDisplayDriver(nullptr);
     if (driver.Failed()) return TOVIK_EXIT_SCRIPT;
-    return nStatus;
+    return bPageFound ? TOVIK_EXIT_OK : TOVIK_EXIT_USAGE;
+}
+
+int CTovikApp::RunInTerminal(const TovikOptions& options) {
+    CPluginLibrary library;
+    if (!LoadPlugin(library, options)) return TOVIK_EXIT_PLUGIN;
+
+    CTerminalDriver terminal;
+    CMainWindow mainWindow([&terminal](DWORD_PTR dwTopic) { terminal.ShowHelpTopic(dwTopic); });
+    mainWindow.CreateHidden();
+    m_pMainWnd = &mainWindow;
+
+    std::string reason;
+    const bool bPageFound = RunSheet(library, options, mainWindow, [&terminal, &reason](CHostSheet& sheet) {
+        if (!terminal.Open(reason)) return;
+        terminal.RunModalSheet(sheet);
+        terminal.Close();
+    });
+
+    m_pMainWnd = nullptr;
+    mainWindow.DestroyWindow();
+    library.Free();
+    if (!bPageFound) return TOVIK_EXIT_USAGE;
+    if (!reason.empty()) {
+        std::cerr << "tovik: cannot open the sheet in the terminal: " << reason << '\n';
+        return TOVIK_EXIT_TERMINAL;
+    }
+    return TOVIK_EXIT_OK;
 }

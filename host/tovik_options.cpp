@@ -5,9 +5,11 @@
 #include <string_view>
 
 #include "command_line.h"
+#include "terminal_driver.h"
 
 const char TOVIK_USAGE[] =
-    "usage: tovik --script FILE [options]\n"
+    "usage: tovik [--script FILE] [options]\n"
+    "  Without --script, in a terminal, the options sheet opens in the terminal.\n"
     "  --script FILE        drive the options sheet with the commands in FILE (- reads standard input)\n"
     "  --profile FILE       the profile file the pages read and write (default tovik.ini in the Windows directory)\n"
     "  --plugin FILE        the plug-in library to load (default: the edition's library beside tovik)\n"
@@ -47,8 +49,8 @@ const TovikOption kValueOptions[] = {
 std::optional<TovikOptions> ParseTovikOptions(const std::vector<std::string>& args, std::string& error) {
     TovikOptions options;
     if (!ParseCommandLine<TovikOptions>(args, kValueOptions, options, options.bHelp, error)) return std::nullopt;
-    if (!options.bHelp && options.strScript.empty()) {
-        error = "no front end: give --script FILE (- reads standard input)";
+    if (!options.bHelp && options.strScript.empty() && !CTerminalDriver::Available()) {
+        error = "no front end: give --script FILE (- reads standard input), or run tovik in a terminal";
         return std::nullopt;
     }
     return options;

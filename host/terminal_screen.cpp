@@ -1,0 +1,571 @@
+// The terminal front end's drawing: windows read from the window tree and
+// put into character cells.
+#include "terminal_screen.h"
+
+#include <afxdlgs.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string_view>
+
+#include "control_dump.h"
+
+#define NCURSES_NOMACROS  // no function-like macros: they would rename members such as clear()
+#include <curses.h>
+
+namespace {
+
+using CellRect = CTerminalScreen::CellRect;
+
+// Every top-level window gets a frame one cell wide around its client area;
+// its caption stands in the top edge.
+constexpr int kFrameCells = 1;
+// The status line is the terminal's last row.
+constexpr int kStatusRows = 1;
+// A group box's frame runs through the middle of its caption's line.
+constexpr int kGroupCaptionHalfHeight = 6;
+// One line of the dialog font: a static control this high or higher wraps its text.
+constexpr int kTextLineHeight = 13;
+constexpr char kMnemonicPrefix = '&';
+constexpr wchar_t kPasswordCharacter = L'*';
+
+// Message boxes: the widest line of text, the blank margin inside the frame,
+// and the gap between buttons.
+constexpr int kMessageBoxTextWidth = 56;
+constexpr int kMessageBoxMargin = 2;
+constexpr int kMessageBoxButtonGap = 2;
+// Rows of a message box besides its text: frame, blank, blank, buttons, frame.
+constexpr int kMessageBoxExtraRows = 5;
+
+constexpr char kKeysHint[] =
+    "Tab/Shift+Tab move  Space/Enter press  Alt+letter  Ctrl+PgUp/PgDn page  F1 help  Esc cancel";
+
+constexpr char kEditClass[] = "Edit";
+// The toolkit's own spin button class (two arrows, one above the other).
+constexpr char kToolkitSpinButtonClass[] = "ToolkitSpinButton";
+constexpr char kButtonClass[] = "Button";
+constexpr char kStaticClass[] = "Static";
+
+int FloorDivide(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+std::string TrimRight(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+// The text a label shows: "&&" is one '&', "&x" underlines x.
+struct LabelCell {
+    wchar_t wch;
+    bool bMnemonic;
+};
+std::vector<LabelCell> LabelCells(std::string_view text, bool bPrefix) {
+    std::vector<LabelCell> cells;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        bool bMnemonic = false;
+        if (bPrefix && c == kMnemonicPrefix && i + 1 < text.size()) {
+            c = text[++i];
+            bMnemonic = c != kMnemonicPrefix;
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        cells.push_back({byte < ' ' ? L' ' : static_cast<wchar_t>(byte), bMnemonic});
+    }
+    return cells;
+}
+
+int LabelWidth(std::string_view text, bool bPrefix) { return static_cast<int>(LabelCells(text, bPrefix).size()); }
+
+// Text broken into lines at its line breaks and between words, so that no
+// line is wider than nWidth cells (a longer word is cut).
+std::vector<std::string> WrapText(std::string_view text, int nWidth, bool bPrefix) {
+    std::vector<std::string> lines;
+    std::string line;
+    const auto flush = [&lines, &line] {
+        lines.push_back(line);
+        line.clear();
+    };
+    size_t at = 0;
+    while (at <= text.size()) {
+        const size_t end = std::min(text.find_first_of(" \n", at), text.size());
+        std::string word(text.substr(at, end - at));
+        std::erase(word, '\r');
+        if (word.empty() && end < text.size() && text[end] == ' ') {  // runs of blanks fold into one
+            at = end + 1;
+            continue;
+        }
+        if (!line.empty() && LabelWidth(line + ' ' + word, bPrefix) > nWidth) flush();
+        while (LabelWidth(word, bPrefix) > nWidth) {
+            if (!line.empty()) flush();
+            line = word.substr(0, static_cast<size_t>(nWidth));
+            word.erase(0, static_cast<size_t>(nWidth));
+            flush();
+        }
+        line = line.empty() ? word : line + ' ' + word;
+        if (end < text.size() && text[end] == '\n') flush();
+        at = end + 1;
+    }
+    flush();
+    return lines;
+}
+
+// Writing into cells, kept inside a clip rectangle and the terminal.
+class Canvas {
+public:
+    explicit Canvas(const CellRect& clip) : m_clip(clip) {}
+
+    void Put(int nRow, int nColumn, wchar_t wch, attr_t attr) const {
+        if (!Visible(nRow, nColumn)) return;
+        const wchar_t text[] = {wch, L'\0'};
+        cchar_t cell{};
+        setcchar(&cell, text, attr, 0, nullptr);
+        mvadd_wch(nRow, nColumn, &cell);
+    }
+    void PutSymbol(int nRow, int nColumn, const cchar_t* symbol, attr_t attr) const {
+        if (!Visible(nRow, nColumn)) return;
+        attrset(attr);
+        mvadd_wch(nRow, nColumn, symbol);
+        attrset(A_NORMAL);
+    }
+    // Writes a label from nColumn, at most nWidth cells (negative: no limit); the cells written.
+    int PutLabel(int nRow, int nColumn, std::string_view text, attr_t attr, bool bPrefix, int nWidth = -1) const {
+        int nWritten = 0;
+        for (const LabelCell& cell : LabelCells(text, bPrefix)) {
+            if (nWidth >= 0 && nWritten >= nWidth) break;
+            Put(nRow, nColumn + nWritten, cell.wch, attr | (cell.bMnemonic ? A_UNDERLINE : A_NORMAL));
+            ++nWritten;
+        }
+        return nWritten;
+    }
+    void Fill(const CellRect& rect, attr_t attr) const {
+        for (int nRow = rect.nTop; nRow <= rect.nBottom; ++nRow) {
+            for (int nColumn = rect.nLeft; nColumn <= rect.nRight; ++nColumn) Put(nRow, nColumn, L' ', attr);
+        }
+    }
+    void HorizontalLine(int nRow, int nFirst, int nLast, attr_t attr) const {
+        for (int nColumn = nFirst; nColumn <= nLast; ++nColumn) PutSymbol(nRow, nColumn, WACS_HLINE, attr);
+    }
+    void VerticalLine(int nColumn, int nFirst, int nLast, attr_t attr) const {
+        for (int nRow = nFirst; nRow <= nLast; ++nRow) PutSymbol(nRow, nColumn, WACS_VLINE, attr);
+    }
+    // A frame on the edge of rect; a rect one row high or one column wide is a rule.
+    void Frame(const CellRect& rect, attr_t attr) const {
+        if (rect.nTop == rect.nBottom) return HorizontalLine(rect.nTop, rect.nLeft, rect.nRight, attr);
+        if (rect.nLeft == rect.nRight) return VerticalLine(rect.nLeft, rect.nTop, rect.nBottom, attr);
+        HorizontalLine(rect.nTop, rect.nLeft + 1, rect.nRight - 1, attr);
+        HorizontalLine(rect.nBottom, rect.nLeft + 1, rect.nRight - 1, attr);
+        VerticalLine(rect.nLeft, rect.nTop + 1, rect.nBottom - 1, attr);
+        VerticalLine(rect.nRight, rect.nTop + 1, rect.nBottom - 1, attr);
+        PutSymbol(rect.nTop, rect.nLeft, WACS_ULCORNER, attr);
+        PutSymbol(rect.nTop, rect.nRight, WACS_URCORNER, attr);
+        PutSymbol(rect.nBottom, rect.nLeft, WACS_LLCORNER, attr);
+        PutSymbol(rect.nBottom, rect.nRight, WACS_LRCORNER, attr);
+    }
+
+private:
+    CellRect m_clip;
+
+    bool Visible(int nRow, int nColumn) const {
+        return m_clip.Contains(nRow, nColumn) && nRow >= 0 && nRow < LINES && nColumn >= 0 && nColumn < COLS;
+    }
+};
+
+bool IsUpDown(const ControlState& control) {
+    return control.IsClass(UPDOWN_CLASSA) || control.IsClass(kToolkitSpinButtonClass);
+}
+
+bool IsStaticFrame(const ControlState& control) {
+    if (!control.IsClass(kStaticClass)) return false;
+    switch (control.dwStyle & SS_TYPEMASK) {
+    case SS_BLACKRECT:
+    case SS_GRAYRECT:
+    case SS_WHITERECT:
+    case SS_BLACKFRAME:
+    case SS_GRAYFRAME:
+    case SS_WHITEFRAME:
+    case SS_ETCHEDHORZ:
+    case SS_ETCHEDVERT:
+    case SS_ETCHEDFRAME: return true;
+    default: return false;
+    }
+}
+
+bool IsGroupBox(const ControlState& control) {
+    return control.IsClass(kButtonClass) && (control.dwStyle & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// Drawn before the other controls, so that labels standing on them stay readable.
+bool IsFrame(const ControlState& control) { return IsGroupBox(control) || IsStaticFrame(control); }
+
+attr_t BaseAttributes(const ControlState& control) { return control.bEnabled ? A_NORMAL : A_DIM; }
+
+// Where a mouse press on the middle of a window lands.
+POINT CentreOf(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+
+}  // namespace
+
+// ---- Geometry ----
+
+int CTerminalScreen::RowOf(int y) const { return kFrameCells + FloorDivide(y - m_ptOrigin.y, TERMINAL_PIXELS_PER_ROW); }
+
+int CTerminalScreen::ColumnOf(int x) const {
+    return kFrameCells + FloorDivide(x - m_ptOrigin.x, TERMINAL_PIXELS_PER_COLUMN);
+}
+
+CellRect CTerminalScreen::CellsOf(const RECT& rcScreen) const {
+    return CellRect{RowOf(rcScreen.top), ColumnOf(rcScreen.left), RowOf(rcScreen.bottom - 1), ColumnOf(rcScreen.right - 1)};
+}
+
+POINT CTerminalScreen::PixelOf(int nRow, int nColumn) const {
+    return POINT{m_ptOrigin.x + (nColumn - kFrameCells) * TERMINAL_PIXELS_PER_COLUMN + TERMINAL_PIXELS_PER_COLUMN / 2,
+                 m_ptOrigin.y + (nRow - kFrameCells) * TERMINAL_PIXELS_PER_ROW + TERMINAL_PIXELS_PER_ROW / 2};
+}
+
+void CTerminalScreen::AddRegion(int nRow, int nFirst, int nLast, std::function<POINT(int)> pointAt) {
+    if (nFirst > nLast) return;
+    m_regions.push_back({nRow, std::max(nFirst, m_clip.nLeft), std::min(nLast, m_clip.nRight), std::move(pointAt)});
+}
+
+void CTerminalScreen::AddCentreRegion(int nRow, int nFirst, int nLast, const RECT& rcScreen) {
+    const POINT centre = CentreOf(rcScreen);
+    AddRegion(nRow, nFirst, nLast, [centre](int) { return centre; });
+}
+
+std::optional<POINT> CTerminalScreen::PointAt(int nRow, int nColumn) const {
+    for (auto it = m_regions.rbegin(); it != m_regions.rend(); ++it) {
+        if (it->nRow == nRow && nColumn >= it->nFirst && nColumn <= it->nLast) return it->pointAt(nColumn);
+    }
+    for (const CellRect& area : m_windowAreas) {
+        if (area.Contains(nRow, nColumn)) return PixelOf(nRow, nColumn);
+    }
+    return std::nullopt;
+}
+
+std::optional<size_t> CTerminalScreen::MessageBoxButtonAt(int nRow, int nColumn) const {
+    for (const ButtonRegion& button : m_messageBoxButtons) {
+        if (button.nRow == nRow && nColumn >= button.nFirst && nColumn <= button.nLast) return button.nButton;
+    }
+    return std::nullopt;
+}
+
+// ---- Drawing ----
+
+void CTerminalScreen::Draw(const CPropertySheet* pSheet, const std::string& strStatus) {
+    m_pSheet = pSheet;
+    m_regions.clear();
+    m_windowAreas.clear();
+    m_messageBoxButtons.clear();
+    m_caret.reset();
+    werase(stdscr);
+
+    // Top-level windows, the topmost first.
+    std::vector<HWND> windows;
+    ::EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            RECT rect{};
+            if (::IsWindowVisible(hWnd) && ::GetWindowRect(hWnd, &rect) && !::IsRectEmpty(&rect)) {
+                reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+
+    RECT rcUnion{};
+    for (HWND hWnd : windows) {
+        RECT rect{};
+        ::GetWindowRect(hWnd, &rect);
+        ::UnionRect(&rcUnion, &rcUnion, &rect);
+    }
+    if (windows.empty()) rcUnion = RECT{};
+    m_ptOrigin = POINT{rcUnion.left, rcUnion.top};
+    const CellRect client = CellsOf(rcUnion);
+    m_used = CellRect{client.nTop - kFrameCells, client.nLeft - kFrameCells, client.nBottom + kFrameCells,
+                      client.nRight + kFrameCells};
+    const int nRowsNeeded = m_used.nBottom + 1 + kStatusRows;
+    const int nColumnsNeeded = m_used.nRight + 1;
+    if (!windows.empty() && (LINES < nRowsNeeded || COLS < nColumnsNeeded)) {
+        DrawTooSmall(nRowsNeeded, nColumnsNeeded);
+        return;
+    }
+
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) DrawTopLevel(*it);
+
+    const Canvas status(CellRect{LINES - kStatusRows, 0, LINES - 1, COLS - 1});
+    status.PutLabel(LINES - kStatusRows, 0, strStatus.empty() ? kKeysHint : strStatus, A_BOLD, false);
+}
+
+void CTerminalScreen::DrawTooSmall(int nRowsNeeded, int nColumnsNeeded) {
+    const std::string message = "The terminal is too small: the window needs " + std::to_string(nColumnsNeeded) +
+                                " x " + std::to_string(nRowsNeeded) + " cells, the terminal has " +
+                                std::to_string(COLS) + " x " + std::to_string(LINES) + ".";
+    const Canvas canvas(CellRect{0, 0, LINES - 1, COLS - 1});
+    // Wrapped at the terminal's width, so that even a narrow one shows it all.
+    int nRow = 0;
+    for (const std::string& line : WrapText(message, std::max(1, COLS), false)) canvas.PutLabel(nRow++, 0, line, A_BOLD, false);
+}
+
+void CTerminalScreen::DrawTopLevel(HWND hWnd) {
+    RECT rect{};
+    ::GetWindowRect(hWnd, &rect);
+    const CellRect client = CellsOf(rect);
+    const CellRect frame{client.nTop - kFrameCells, client.nLeft - kFrameCells, client.nBottom + kFrameCells,
+                         client.nRight + kFrameCells};
+    const Canvas whole(frame);
+    whole.Fill(frame, A_NORMAL);
+    whole.Frame(frame, A_NORMAL);
+    if (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CAPTION) {
+        const std::string title = ' ' + WindowText(hWnd) + ' ';
+        whole.PutLabel(frame.nTop, frame.nLeft + 2, title, A_BOLD, false, frame.nRight - frame.nLeft - 3);
+    }
+    // A window drawn over others takes their presses there.
+    m_regions.erase(std::remove_if(m_regions.begin(), m_regions.end(),
+                                   [&frame](const HitRegion& region) {
+                                       return region.nRow >= frame.nTop && region.nRow <= frame.nBottom &&
+                                              region.nLast >= frame.nLeft && region.nFirst <= frame.nRight;
+                                   }),
+                    m_regions.end());
+    m_windowAreas.insert(m_windowAreas.begin(), client);
+    m_clip = client;
+    if (m_pSheet && hWnd == m_pSheet->m_hWnd) DrawTabRule();
+    DrawChildren(hWnd);
+}
+
+// The line under the sheet's tabs, open under the active one.
+void CTerminalScreen::DrawTabRule() {
+    HWND hWndTab = m_pSheet->GetTabButton(0);
+    RECT rect{};
+    if (!hWndTab || !::IsWindowVisible(hWndTab) || !::GetWindowRect(hWndTab, &rect)) return;
+    const CellRect tab = CellsOf(rect);
+    if (tab.nBottom == RowOf(CentreOf(rect).y)) return;  // no row to spare under the captions
+    Canvas(m_clip).HorizontalLine(tab.nBottom, m_clip.nLeft, m_clip.nRight, A_NORMAL);
+}
+
+void CTerminalScreen::DrawChildren(HWND hWndParent) {
+    for (bool bFramesPass : {true, false}) {
+        for (HWND hWnd = ::GetWindow(hWndParent, GW_CHILD); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+            if (::IsWindowVisible(hWnd)) DrawControl(hWnd, bFramesPass);
+        }
+    }
+}
+
+void CTerminalScreen::DrawControl(HWND hWnd, bool bFramesPass) {
+    const ControlState control = ReadControl(hWnd);
+    if (IsFrame(control) != bFramesPass) return;
+    // A window of another kind that holds windows (a page) is only what it holds.
+    const bool bKnown = control.IsClass(kButtonClass) || control.IsClass(kEditClass) || control.IsClass(kStaticClass) ||
+                        IsUpDown(control);
+    if (!bKnown && ::GetWindow(hWnd, GW_CHILD)) return DrawChildren(hWnd);
+    const RECT& rc = control.rcScreen;
+    if (rc.right <= rc.left || rc.bottom <= rc.top) return;
+    const CellRect cells = CellsOf(rc);
+    const int nRow = RowOf(CentreOf(rc).y);
+    const int nWidth = cells.nRight - cells.nLeft + 1;
+    const Canvas canvas(m_clip);
+    const attr_t base = BaseAttributes(control);
+    const attr_t focus = control.bFocus ? A_REVERSE : A_NORMAL;
+    const DWORD dwType = control.dwStyle & BS_TYPEMASK;
+
+    if (IsGroupBox(control)) {
+        CellRect frame = cells;
+        frame.nTop = std::min(RowOf(rc.top + kGroupCaptionHalfHeight), frame.nBottom);
+        canvas.Frame(frame, base);
+        if (!control.strText.empty()) {
+            canvas.PutLabel(frame.nTop, frame.nLeft + 1, ' ' + control.strText + ' ', base, true, nWidth - 2);
+        }
+        return;
+    }
+    if (IsStaticFrame(control)) {
+        const DWORD dwStatic = control.dwStyle & SS_TYPEMASK;
+        CellRect line = cells;
+        if (dwStatic == SS_ETCHEDHORZ) line.nBottom = line.nTop;
+        if (dwStatic == SS_ETCHEDVERT) line.nRight = line.nLeft;
+        canvas.Frame(line, base);
+        return;
+    }
+
+    if (m_pSheet) {
+        for (int nTab = 0; nTab < m_pSheet->GetPageCount(); ++nTab) {
+            if (m_pSheet->GetTabButton(nTab) != hWnd) continue;
+            const bool bActive = nTab == m_pSheet->GetActiveIndex();
+            const std::string label = (bActive ? "[ " : "  ") + control.strText + (bActive ? " ]" : "  ");
+            const int nStart = cells.nLeft + std::max(0, (nWidth - LabelWidth(label, true)) / 2);
+            canvas.PutLabel(nRow, nStart, label, base | focus | (bActive ? A_BOLD : A_NORMAL), true, nWidth);
+            if (bActive && cells.nBottom > nRow) canvas.Fill(CellRect{cells.nBottom, cells.nLeft, cells.nBottom, cells.nRight}, A_NORMAL);
+            AddCentreRegion(nRow, cells.nLeft, cells.nRight, rc);
+            return;
+        }
+    }
+
+    if (control.IsClass(kButtonClass)) {
+        const bool bCheckBox = dwType == BS_CHECKBOX || dwType == BS_AUTOCHECKBOX || dwType == BS_3STATE ||
+                               dwType == BS_AUTO3STATE;
+        const bool bRadio = dwType == BS_RADIOBUTTON || dwType == BS_AUTORADIOBUTTON;
+        if (bCheckBox || bRadio) {
+            std::string box;
+            if (bRadio) {
+                box = control.nCheck == BST_CHECKED ? "(*)" : "( )";
+            } else {
+                box = control.nCheck == BST_CHECKED ? "[x]" : control.nCheck == BST_INDETERMINATE ? "[-]" : "[ ]";
+            }
+            const int nCaption = LabelWidth(control.strText, true);
+            if (control.dwStyle & BS_LEFTTEXT) {
+                canvas.PutLabel(nRow, cells.nLeft, control.strText, base | focus, true);
+                canvas.PutLabel(nRow, cells.nLeft + nCaption + 1, box, base, false);
+            } else {
+                canvas.PutLabel(nRow, cells.nLeft, box, base, false);
+                canvas.PutLabel(nRow, cells.nLeft + static_cast<int>(box.size()) + 1, control.strText, base | focus, true);
+            }
+            AddCentreRegion(nRow, cells.nLeft, std::max(cells.nRight, cells.nLeft + nCaption + 3), rc);
+            return;
+        }
+        // A push button: its caption between angle brackets, in the middle of its width.
+        const attr_t attr = base | focus | (dwType == BS_DEFPUSHBUTTON ? A_BOLD : A_NORMAL);
+        const std::string label = LabelWidth(control.strText, true) + 4 <= nWidth ? "< " + control.strText + " >" : control.strText;
+        canvas.PutLabel(nRow, cells.nLeft + std::max(0, (nWidth - LabelWidth(label, true)) / 2), label, attr, true, nWidth);
+        AddCentreRegion(nRow, cells.nLeft, cells.nRight, rc);
+        return;
+    }
+
+    if (control.IsClass(kEditClass)) {
+        // A bordered edit shows its border as brackets around the field.
+        CellRect field{nRow, cells.nLeft, nRow, cells.nRight};
+        const bool bBorder = (control.dwStyle & WS_BORDER) || (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+        if (bBorder && nWidth > 2) {
+            canvas.Put(nRow, field.nLeft++, L'[', base);
+            canvas.Put(nRow, field.nRight--, L']', base);
+        }
+        const int nFieldWidth = field.nRight - field.nLeft + 1;
+        const attr_t attr = base | A_UNDERLINE | (control.bFocus ? A_BOLD : A_NORMAL);
+        canvas.Fill(field, attr);
+        const auto first = static_cast<size_t>(std::max(0, control.nFirstVisible));
+        const bool bPassword = control.dwStyle & ES_PASSWORD;
+        for (size_t i = first; i < control.strText.size() && static_cast<int>(i - first) < nFieldWidth; ++i) {
+            const auto byte = static_cast<unsigned char>(control.strText[i]);
+            const bool bSelected = control.bFocus && i >= control.dwSelStart && i < control.dwSelEnd;
+            const wchar_t wch = bPassword ? kPasswordCharacter : byte < ' ' ? L' ' : static_cast<wchar_t>(byte);
+            canvas.Put(nRow, field.nLeft + static_cast<int>(i - first), wch, attr | (bSelected ? A_REVERSE : A_NORMAL));
+        }
+        if (control.bFocus) {
+            // The caret stands at the end of the selection.
+            const int nCaret = static_cast<int>(control.dwSelEnd) - static_cast<int>(first);
+            m_caret = std::pair{nRow, std::clamp(field.nLeft + nCaret, field.nLeft, field.nRight)};
+        }
+        // A press on a character puts the caret before it, as on the edit's own pixels.
+        const RECT rcEdit = rc;
+        const int nLeft = field.nLeft;
+        const size_t nLength = control.strText.size();
+        AddRegion(nRow, cells.nLeft, cells.nRight, [hWnd, rcEdit, nLeft, first, nLength](int nColumn) {
+            const size_t index = std::min(nLength, first + static_cast<size_t>(std::max(0, nColumn - nLeft)));
+            const LRESULT lResult = ::SendMessageA(hWnd, EM_POSFROMCHAR, index, 0);
+            if (lResult == -1) return CentreOf(rcEdit);
+            POINT point{static_cast<short>(LOWORD(lResult)), static_cast<short>(HIWORD(lResult))};
+            ::ClientToScreen(hWnd, &point);
+            point.x = std::clamp(point.x, rcEdit.left, rcEdit.right - 1);
+            point.y = std::clamp(point.y, rcEdit.top, rcEdit.bottom - 1);
+            return point;
+        });
+        return;
+    }
+
+    if (IsUpDown(control)) {
+        // Two arrows side by side; a press on one is a press on that half of the control.
+        const bool bHorizontal = control.IsClass(UPDOWN_CLASSA) && (control.dwStyle & UDS_HORZ);
+        const attr_t attr = base | focus;
+        const POINT centre = CentreOf(rc);
+        const POINT first = bHorizontal ? POINT{(rc.left + centre.x) / 2, centre.y} : POINT{centre.x, (rc.top + centre.y) / 2};
+        const POINT second =
+            bHorizontal ? POINT{(centre.x + rc.right) / 2, centre.y} : POINT{centre.x, (centre.y + rc.bottom) / 2};
+        // In the middle of the control's cells: its first cell often shares a column with the edit beside it.
+        const int nArrows = cells.nLeft + std::max(0, (nWidth - 2) / 2);
+        canvas.PutSymbol(nRow, nArrows, bHorizontal ? WACS_LARROW : WACS_UARROW, attr);
+        canvas.PutSymbol(nRow, nArrows + 1, bHorizontal ? WACS_RARROW : WACS_DARROW, attr);
+        AddRegion(nRow, nArrows, nArrows, [first](int) { return first; });
+        AddRegion(nRow, nArrows + 1, nArrows + 1, [second](int) { return second; });
+        return;
+    }
+
+    if (control.IsClass(kStaticClass)) {
+        const DWORD dwStatic = control.dwStyle & SS_TYPEMASK;
+        const bool bPrefix = !(control.dwStyle & SS_NOPREFIX);
+        const std::string text = TrimRight(control.strText);
+        const bool bWraps = dwStatic == SS_LEFT || dwStatic == SS_CENTER || dwStatic == SS_RIGHT;
+        std::vector<std::string> lines{text};
+        if (bWraps && LabelWidth(text, bPrefix) > nWidth && rc.bottom - rc.top >= 2 * kTextLineHeight) {
+            lines = WrapText(text, nWidth, bPrefix);
+        }
+        int nLine = lines.size() == 1 ? nRow : cells.nTop;
+        for (const std::string& line : lines) {
+            const int nSpare = std::max(0, nWidth - LabelWidth(line, bPrefix));
+            const int nOffset = dwStatic == SS_CENTER ? nSpare / 2 : dwStatic == SS_RIGHT ? nSpare : 0;
+            canvas.PutLabel(nLine++, cells.nLeft + nOffset, line, base, bPrefix);
+        }
+        return;
+    }
+
+    // Any other control: its text.
+    canvas.PutLabel(nRow, cells.nLeft, TrimRight(control.strText), base | focus, false, nWidth);
+    AddCentreRegion(nRow, cells.nLeft, cells.nRight, rc);
+}
+
+void CTerminalScreen::DrawMessageBox(const MessageBoxView& box) {
+    m_caret.reset();
+    m_messageBoxButtons.clear();
+    const int nTextWidth = std::max(1, std::min(kMessageBoxTextWidth, COLS - 2 * (kFrameCells + kMessageBoxMargin)));
+    const std::vector<std::string> lines = WrapText(box.strText, nTextWidth, false);
+    int nButtonsWidth = 0;
+    for (int nButton : box.buttons) nButtonsWidth += LabelWidth(ButtonCaption(nButton), true) + 4 + kMessageBoxButtonGap;
+    nButtonsWidth -= kMessageBoxButtonGap;
+    int nInner = std::max(nButtonsWidth, LabelWidth(box.strCaption, false) + 2);
+    for (const std::string& text : lines) nInner = std::max(nInner, static_cast<int>(text.size()));
+    const int nBoxWidth = nInner + 2 * (kFrameCells + kMessageBoxMargin);
+    const int nBoxHeight = static_cast<int>(lines.size()) + kMessageBoxExtraRows;
+
+    // Over the middle of the windows, inside the terminal.
+    const int nCentreRow = m_used.nBottom >= m_used.nTop ? (m_used.nTop + m_used.nBottom) / 2 : LINES / 2;
+    const int nCentreColumn = m_used.nRight >= m_used.nLeft ? (m_used.nLeft + m_used.nRight) / 2 : COLS / 2;
+    const int nTop = std::clamp(nCentreRow - nBoxHeight / 2, 0, std::max(0, LINES - nBoxHeight));
+    const int nLeft = std::clamp(nCentreColumn - nBoxWidth / 2, 0, std::max(0, COLS - nBoxWidth));
+    const CellRect frame{nTop, nLeft, nTop + nBoxHeight - 1, nLeft + nBoxWidth - 1};
+    const Canvas canvas(frame);
+    canvas.Fill(frame, A_NORMAL);
+    canvas.Frame(frame, A_BOLD);
+    canvas.PutLabel(frame.nTop, frame.nLeft + 2, ' ' + box.strCaption + ' ', A_BOLD, false, nBoxWidth - 4);
+    const int nTextLeft = frame.nLeft + kFrameCells + kMessageBoxMargin;
+    int nRow = frame.nTop + 2;
+    for (const std::string& text : lines) canvas.PutLabel(nRow++, nTextLeft, text, A_NORMAL, false);
+    ++nRow;
+    int nColumn = frame.nLeft + (nBoxWidth - nButtonsWidth) / 2;
+    for (size_t i = 0; i < box.buttons.size(); ++i) {
+        const std::string label = "< " + ButtonCaption(box.buttons[i]) + " >";
+        const int nLabel = LabelWidth(label, true);
+        canvas.PutLabel(nRow, nColumn, label, i == box.nFocus ? A_REVERSE : A_NORMAL, true);
+        m_messageBoxButtons.push_back({nRow, nColumn, nColumn + nLabel - 1, i});
+        nColumn += nLabel + kMessageBoxButtonGap;
+    }
+}
+
+void CTerminalScreen::Show() {
+    if (m_caret) {
+        curs_set(1);
+        wmove(stdscr, m_caret->first, m_caret->second);
+    } else {
+        curs_set(0);
+    }
+    wrefresh(stdscr);
+}
+
+std::string CTerminalScreen::ButtonCaption(int nButton) {
+    switch (nButton) {
+    case IDOK: return "OK";
+    case IDCANCEL: return "Cancel";
+    case IDABORT: return "&Abort";
+    case IDRETRY: return "&Retry";
+    case IDIGNORE: return "&Ignore";
+    case IDYES: return "&Yes";
+    case IDNO: return "&No";
+    case IDTRYAGAIN: return "&Try Again";
+    case IDCONTINUE: return "&Continue";
+    case IDHELP: return "Help";
+    default: return "?";
+    }
+}
