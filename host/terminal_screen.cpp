@@ -276,7 +276,6 @@ void CTerminalScreen::Draw(const CPropertySheet* pSheet, const std::string& strS
         ::GetWindowRect(hWnd, &rect);
         ::UnionRect(&rcUnion, &rcUnion, &rect);
     }
-    if (windows.empty()) rcUnion = RECT{};
     m_ptOrigin = POINT{rcUnion.left, rcUnion.top};
     const CellRect client = CellsOf(rcUnion);
     m_used = CellRect{client.nTop - kFrameCells, client.nLeft - kFrameCells, client.nBottom + kFrameCells,
