@@ -101,7 +101,8 @@ void CTerminalDriver::Deliver(const TerminalInput& input) {
         }
         return win32::headless::PressKey(input.wVirtualKey, input.nModifiers);
     case Kind::Character: {
-        if (!(input.nModifiers & MOD_ALT)) return win32::headless::TypeText(std::string(1, static_cast<char>(input.chCharacter)));
+        if (!(input.nModifiers & MOD_ALT))
+            return win32::headless::TypeText(std::string(1, static_cast<char>(input.chCharacter)));
         // Alt plus the key that types the character: a mnemonic.
         const SHORT scan = ::VkKeyScanA(static_cast<CHAR>(input.chCharacter));
         if (scan == -1) return;
@@ -158,9 +159,11 @@ int CTerminalDriver::ShowMessageBox(const win32::MessageBoxRequest& request) {
                        win32::MessageBoxDefaultButton(request.type)};
     const int nDefault = box.buttons[box.nFocus];
     if (!m_session.IsOpen()) return nDefault;
-    const auto has = [&box](int nButton) { return std::find(box.buttons.begin(), box.buttons.end(), nButton) != box.buttons.end(); };
+    const auto has = [&box](int nButton) {
+        return std::find(box.buttons.begin(), box.buttons.end(), nButton) != box.buttons.end();
+    };
     // Escape answers Cancel, or OK when that is the only button; otherwise it does nothing.
-    const std::optional<int> escapeAnswer = has(IDCANCEL) ? std::optional(IDCANCEL)
+    const std::optional<int> escapeAnswer = has(IDCANCEL)             ? std::optional(IDCANCEL)
                                             : box.buttons.size() == 1 ? std::optional(box.buttons.front())
                                                                       : std::nullopt;
     const auto move = [&box](int nStep) {

@@ -213,7 +213,8 @@ int CTerminalScreen::ColumnOf(int x) const {
 }
 
 CellRect CTerminalScreen::CellsOf(const RECT& rcScreen) const {
-    return CellRect{RowOf(rcScreen.top), ColumnOf(rcScreen.left), RowOf(rcScreen.bottom - 1), ColumnOf(rcScreen.right - 1)};
+    return CellRect{RowOf(rcScreen.top), ColumnOf(rcScreen.left), RowOf(rcScreen.bottom - 1),
+                    ColumnOf(rcScreen.right - 1)};
 }
 
 POINT CTerminalScreen::PixelOf(int nRow, int nColumn) const {
@@ -300,7 +301,8 @@ void CTerminalScreen::DrawTooSmall(int nRowsNeeded, int nColumnsNeeded) {
     const Canvas canvas(CellRect{0, 0, LINES - 1, COLS - 1});
     // Wrapped at the terminal's width, so that even a narrow one shows it all.
     int nRow = 0;
-    for (const std::string& line : WrapText(message, std::max(1, COLS), false)) canvas.PutLabel(nRow++, 0, line, A_BOLD, false);
+    for (const std::string& line : WrapText(message, std::max(1, COLS), false))
+        canvas.PutLabel(nRow++, 0, line, A_BOLD, false);
 }
 
 void CTerminalScreen::DrawTopLevel(HWND hWnd) {
@@ -347,163 +349,206 @@ void CTerminalScreen::DrawChildren(HWND hWndParent) {
     }
 }
 
+// A control read from the window tree and placed on cells.
+struct CTerminalScreen::ControlView {
+    HWND hWnd;
+    ControlState control;
+    CellRect cells;  // the cells its rectangle covers
+    int nRow;        // the row of its middle, where a one-line control is drawn
+    int nWidth;      // columns
+    attr_t base;     // dim when disabled
+    attr_t focus;    // reverse when it has the focus
+};
+
 void CTerminalScreen::DrawControl(HWND hWnd, bool bFramesPass) {
-    const ControlState control = ReadControl(hWnd);
+    ControlState control = ReadControl(hWnd);
     if (IsFrame(control) != bFramesPass) return;
     // A window of another kind that holds windows (a page) is only what it holds.
     const bool bKnown = control.IsClass(kButtonClass) || control.IsClass(kEditClass) || control.IsClass(kStaticClass) ||
                         IsUpDown(control);
     if (!bKnown && ::GetWindow(hWnd, GW_CHILD)) return DrawChildren(hWnd);
-    const RECT& rc = control.rcScreen;
+    const RECT rc = control.rcScreen;
     if (rc.right <= rc.left || rc.bottom <= rc.top) return;
     const CellRect cells = CellsOf(rc);
-    const int nRow = RowOf(CentreOf(rc).y);
-    const int nWidth = cells.nRight - cells.nLeft + 1;
-    const Canvas canvas(m_clip);
     const attr_t base = BaseAttributes(control);
     const attr_t focus = control.bFocus ? A_REVERSE : A_NORMAL;
-    const DWORD dwType = control.dwStyle & BS_TYPEMASK;
+    const ControlView view{hWnd, std::move(control), cells, RowOf(CentreOf(rc).y), cells.nRight - cells.nLeft + 1, base,
+                           focus};
 
-    if (IsGroupBox(control)) {
-        CellRect frame = cells;
-        frame.nTop = std::min(RowOf(rc.top + kGroupCaptionHalfHeight), frame.nBottom);
-        canvas.Frame(frame, base);
-        if (!control.strText.empty()) {
-            canvas.PutLabel(frame.nTop, frame.nLeft + 1, ' ' + control.strText + ' ', base, true, nWidth - 2);
-        }
-        return;
-    }
-    if (IsStaticFrame(control)) {
-        const DWORD dwStatic = control.dwStyle & SS_TYPEMASK;
-        CellRect line = cells;
-        if (dwStatic == SS_ETCHEDHORZ) line.nBottom = line.nTop;
-        if (dwStatic == SS_ETCHEDVERT) line.nRight = line.nLeft;
-        canvas.Frame(line, base);
-        return;
-    }
-
-    if (m_pSheet) {
-        for (int nTab = 0; nTab < m_pSheet->GetPageCount(); ++nTab) {
-            if (m_pSheet->GetTabButton(nTab) != hWnd) continue;
-            const bool bActive = nTab == m_pSheet->GetActiveIndex();
-            const std::string label = (bActive ? "[ " : "  ") + control.strText + (bActive ? " ]" : "  ");
-            const int nStart = cells.nLeft + std::max(0, (nWidth - LabelWidth(label, true)) / 2);
-            canvas.PutLabel(nRow, nStart, label, base | focus | (bActive ? A_BOLD : A_NORMAL), true, nWidth);
-            if (bActive && cells.nBottom > nRow) canvas.Fill(CellRect{cells.nBottom, cells.nLeft, cells.nBottom, cells.nRight}, A_NORMAL);
-            AddCentreRegion(nRow, cells.nLeft, cells.nRight, rc);
-            return;
-        }
-    }
-
-    if (control.IsClass(kButtonClass)) {
-        const bool bCheckBox = dwType == BS_CHECKBOX || dwType == BS_AUTOCHECKBOX || dwType == BS_3STATE ||
-                               dwType == BS_AUTO3STATE;
-        const bool bRadio = dwType == BS_RADIOBUTTON || dwType == BS_AUTORADIOBUTTON;
-        if (bCheckBox || bRadio) {
-            std::string box;
-            if (bRadio) {
-                box = control.nCheck == BST_CHECKED ? "(*)" : "( )";
-            } else {
-                box = control.nCheck == BST_CHECKED ? "[x]" : control.nCheck == BST_INDETERMINATE ? "[-]" : "[ ]";
-            }
-            const int nCaption = LabelWidth(control.strText, true);
-            if (control.dwStyle & BS_LEFTTEXT) {
-                canvas.PutLabel(nRow, cells.nLeft, control.strText, base | focus, true);
-                canvas.PutLabel(nRow, cells.nLeft + nCaption + 1, box, base, false);
-            } else {
-                canvas.PutLabel(nRow, cells.nLeft, box, base, false);
-                canvas.PutLabel(nRow, cells.nLeft + static_cast<int>(box.size()) + 1, control.strText, base | focus, true);
-            }
-            AddCentreRegion(nRow, cells.nLeft, std::max(cells.nRight, cells.nLeft + nCaption + 3), rc);
-            return;
-        }
-        // A push button: its caption between angle brackets, in the middle of its width.
-        const attr_t attr = base | focus | (dwType == BS_DEFPUSHBUTTON ? A_BOLD : A_NORMAL);
-        const std::string label = LabelWidth(control.strText, true) + 4 <= nWidth ? "< " + control.strText + " >" : control.strText;
-        canvas.PutLabel(nRow, cells.nLeft + std::max(0, (nWidth - LabelWidth(label, true)) / 2), label, attr, true, nWidth);
-        AddCentreRegion(nRow, cells.nLeft, cells.nRight, rc);
-        return;
-    }
-
-    if (control.IsClass(kEditClass)) {
-        // A bordered edit shows its border as brackets around the field.
-        CellRect field{nRow, cells.nLeft, nRow, cells.nRight};
-        const bool bBorder = (control.dwStyle & WS_BORDER) || (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-        if (bBorder && nWidth > 2) {
-            canvas.Put(nRow, field.nLeft++, L'[', base);
-            canvas.Put(nRow, field.nRight--, L']', base);
-        }
-        const int nFieldWidth = field.nRight - field.nLeft + 1;
-        const attr_t attr = base | A_UNDERLINE | (control.bFocus ? A_BOLD : A_NORMAL);
-        canvas.Fill(field, attr);
-        const auto first = static_cast<size_t>(std::max(0, control.nFirstVisible));
-        const bool bPassword = control.dwStyle & ES_PASSWORD;
-        for (size_t i = first; i < control.strText.size() && static_cast<int>(i - first) < nFieldWidth; ++i) {
-            const auto byte = static_cast<unsigned char>(control.strText[i]);
-            const bool bSelected = control.bFocus && i >= control.dwSelStart && i < control.dwSelEnd;
-            const wchar_t wch = bPassword ? kPasswordCharacter : byte < ' ' ? L' ' : static_cast<wchar_t>(byte);
-            canvas.Put(nRow, field.nLeft + static_cast<int>(i - first), wch, attr | (bSelected ? A_REVERSE : A_NORMAL));
-        }
-        if (control.bFocus) {
-            // The caret stands at the end of the selection.
-            const int nCaret = static_cast<int>(control.dwSelEnd) - static_cast<int>(first);
-            m_caret = std::pair{nRow, std::clamp(field.nLeft + nCaret, field.nLeft, field.nRight)};
-        }
-        // A press on a character puts the caret before it, as on the edit's own pixels.
-        const RECT rcEdit = rc;
-        const int nLeft = field.nLeft;
-        const size_t nLength = control.strText.size();
-        AddRegion(nRow, cells.nLeft, cells.nRight, [hWnd, rcEdit, nLeft, first, nLength](int nColumn) {
-            const size_t index = std::min(nLength, first + static_cast<size_t>(std::max(0, nColumn - nLeft)));
-            const LRESULT lResult = ::SendMessageA(hWnd, EM_POSFROMCHAR, index, 0);
-            if (lResult == -1) return CentreOf(rcEdit);
-            POINT point{static_cast<short>(LOWORD(lResult)), static_cast<short>(HIWORD(lResult))};
-            ::ClientToScreen(hWnd, &point);
-            point.x = std::clamp(point.x, rcEdit.left, rcEdit.right - 1);
-            point.y = std::clamp(point.y, rcEdit.top, rcEdit.bottom - 1);
-            return point;
-        });
-        return;
-    }
-
-    if (IsUpDown(control)) {
-        // Two arrows side by side; a press on one is a press on that half of the control.
-        const bool bHorizontal = control.IsClass(UPDOWN_CLASSA) && (control.dwStyle & UDS_HORZ);
-        const attr_t attr = base | focus;
-        const POINT centre = CentreOf(rc);
-        const POINT first = bHorizontal ? POINT{(rc.left + centre.x) / 2, centre.y} : POINT{centre.x, (rc.top + centre.y) / 2};
-        const POINT second =
-            bHorizontal ? POINT{(centre.x + rc.right) / 2, centre.y} : POINT{centre.x, (centre.y + rc.bottom) / 2};
-        // In the middle of the control's cells: its first cell often shares a column with the edit beside it.
-        const int nArrows = cells.nLeft + std::max(0, (nWidth - 2) / 2);
-        canvas.PutSymbol(nRow, nArrows, bHorizontal ? WACS_LARROW : WACS_UARROW, attr);
-        canvas.PutSymbol(nRow, nArrows + 1, bHorizontal ? WACS_RARROW : WACS_DARROW, attr);
-        AddRegion(nRow, nArrows, nArrows, [first](int) { return first; });
-        AddRegion(nRow, nArrows + 1, nArrows + 1, [second](int) { return second; });
-        return;
-    }
-
-    if (control.IsClass(kStaticClass)) {
-        const DWORD dwStatic = control.dwStyle & SS_TYPEMASK;
-        const bool bPrefix = !(control.dwStyle & SS_NOPREFIX);
-        const std::string text = TrimRight(control.strText);
-        const bool bWraps = dwStatic == SS_LEFT || dwStatic == SS_CENTER || dwStatic == SS_RIGHT;
-        std::vector<std::string> lines{text};
-        if (bWraps && LabelWidth(text, bPrefix) > nWidth && rc.bottom - rc.top >= 2 * kTextLineHeight) {
-            lines = WrapText(text, nWidth, bPrefix);
-        }
-        int nLine = lines.size() == 1 ? nRow : cells.nTop;
-        for (const std::string& line : lines) {
-            const int nSpare = std::max(0, nWidth - LabelWidth(line, bPrefix));
-            const int nOffset = dwStatic == SS_CENTER ? nSpare / 2 : dwStatic == SS_RIGHT ? nSpare : 0;
-            canvas.PutLabel(nLine++, cells.nLeft + nOffset, line, base, bPrefix);
-        }
-        return;
-    }
-
+    if (IsGroupBox(view.control)) return DrawGroupBox(view);
+    if (IsStaticFrame(view.control)) return DrawStaticFrame(view);
+    if (const int nTab = TabIndexOf(hWnd); nTab >= 0) return DrawTab(view, nTab);
+    if (view.control.IsClass(kButtonClass)) return DrawButton(view);
+    if (view.control.IsClass(kEditClass)) return DrawEdit(view);
+    if (IsUpDown(view.control)) return DrawUpDown(view);
+    if (view.control.IsClass(kStaticClass)) return DrawStatic(view);
     // Any other control: its text.
-    canvas.PutLabel(nRow, cells.nLeft, TrimRight(control.strText), base | focus, false, nWidth);
-    AddCentreRegion(nRow, cells.nLeft, cells.nRight, rc);
+    Canvas(m_clip).PutLabel(view.nRow, cells.nLeft, TrimRight(view.control.strText), base | focus, false, view.nWidth);
+    AddCentreRegion(view.nRow, cells.nLeft, cells.nRight, rc);
+}
+
+int CTerminalScreen::TabIndexOf(HWND hWnd) const {
+    if (!m_pSheet) return -1;
+    for (int nTab = 0; nTab < m_pSheet->GetPageCount(); ++nTab) {
+        if (m_pSheet->GetTabButton(nTab) == hWnd) return nTab;
+    }
+    return -1;
+}
+
+void CTerminalScreen::DrawGroupBox(const ControlView& view) {
+    const Canvas canvas(m_clip);
+    CellRect frame = view.cells;
+    frame.nTop = std::min(RowOf(view.control.rcScreen.top + kGroupCaptionHalfHeight), frame.nBottom);
+    canvas.Frame(frame, view.base);
+    if (!view.control.strText.empty()) {
+        canvas.PutLabel(frame.nTop, frame.nLeft + 1, ' ' + view.control.strText + ' ', view.base, true,
+                        view.nWidth - 2);
+    }
+}
+
+void CTerminalScreen::DrawStaticFrame(const ControlView& view) {
+    const DWORD dwStatic = view.control.dwStyle & SS_TYPEMASK;
+    CellRect line = view.cells;
+    if (dwStatic == SS_ETCHEDHORZ) line.nBottom = line.nTop;
+    if (dwStatic == SS_ETCHEDVERT) line.nRight = line.nLeft;
+    Canvas(m_clip).Frame(line, view.base);
+}
+
+// The active tab in brackets, bold, and open to the page below it.
+void CTerminalScreen::DrawTab(const ControlView& view, int nTab) {
+    const Canvas canvas(m_clip);
+    const CellRect& cells = view.cells;
+    const bool bActive = nTab == m_pSheet->GetActiveIndex();
+    const std::string label = (bActive ? "[ " : "  ") + view.control.strText + (bActive ? " ]" : "  ");
+    const int nStart = cells.nLeft + std::max(0, (view.nWidth - LabelWidth(label, true)) / 2);
+    canvas.PutLabel(view.nRow, nStart, label, view.base | view.focus | (bActive ? A_BOLD : A_NORMAL), true,
+                    view.nWidth);
+    if (bActive && cells.nBottom > view.nRow) {
+        canvas.Fill(CellRect{cells.nBottom, cells.nLeft, cells.nBottom, cells.nRight}, A_NORMAL);
+    }
+    AddCentreRegion(view.nRow, cells.nLeft, cells.nRight, view.control.rcScreen);
+}
+
+void CTerminalScreen::DrawButton(const ControlView& view) {
+    const Canvas canvas(m_clip);
+    const ControlState& control = view.control;
+    const CellRect& cells = view.cells;
+    const DWORD dwType = control.dwStyle & BS_TYPEMASK;
+    const bool bCheckBox =
+        dwType == BS_CHECKBOX || dwType == BS_AUTOCHECKBOX || dwType == BS_3STATE || dwType == BS_AUTO3STATE;
+    const bool bRadio = dwType == BS_RADIOBUTTON || dwType == BS_AUTORADIOBUTTON;
+    if (bCheckBox || bRadio) {
+        std::string box;
+        if (bRadio) {
+            box = control.nCheck == BST_CHECKED ? "(*)" : "( )";
+        } else {
+            box = control.nCheck == BST_CHECKED ? "[x]" : control.nCheck == BST_INDETERMINATE ? "[-]" : "[ ]";
+        }
+        const int nCaption = LabelWidth(control.strText, true);
+        const int nBox = static_cast<int>(box.size());
+        if (control.dwStyle & BS_LEFTTEXT) {
+            canvas.PutLabel(view.nRow, cells.nLeft, control.strText, view.base | view.focus, true);
+            canvas.PutLabel(view.nRow, cells.nLeft + nCaption + 1, box, view.base, false);
+        } else {
+            canvas.PutLabel(view.nRow, cells.nLeft, box, view.base, false);
+            canvas.PutLabel(view.nRow, cells.nLeft + nBox + 1, control.strText, view.base | view.focus, true);
+        }
+        AddCentreRegion(view.nRow, cells.nLeft, std::max(cells.nRight, cells.nLeft + nBox + nCaption),
+                        control.rcScreen);
+        return;
+    }
+    // A push button: its caption between angle brackets, in the middle of its width.
+    const attr_t attr = view.base | view.focus | (dwType == BS_DEFPUSHBUTTON ? A_BOLD : A_NORMAL);
+    const std::string label =
+        LabelWidth(control.strText, true) + 4 <= view.nWidth ? "< " + control.strText + " >" : control.strText;
+    canvas.PutLabel(view.nRow, cells.nLeft + std::max(0, (view.nWidth - LabelWidth(label, true)) / 2), label, attr,
+                    true, view.nWidth);
+    AddCentreRegion(view.nRow, cells.nLeft, cells.nRight, control.rcScreen);
+}
+
+void CTerminalScreen::DrawEdit(const ControlView& view) {
+    const Canvas canvas(m_clip);
+    const ControlState& control = view.control;
+    const int nRow = view.nRow;
+    // A bordered edit shows its border as brackets around the field.
+    CellRect field{nRow, view.cells.nLeft, nRow, view.cells.nRight};
+    const bool bBorder = (control.dwStyle & WS_BORDER) || (::GetWindowLongA(view.hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    if (bBorder && view.nWidth > 2) {
+        canvas.Put(nRow, field.nLeft++, L'[', view.base);
+        canvas.Put(nRow, field.nRight--, L']', view.base);
+    }
+    const int nFieldWidth = field.nRight - field.nLeft + 1;
+    const attr_t attr = view.base | A_UNDERLINE | (control.bFocus ? A_BOLD : A_NORMAL);
+    canvas.Fill(field, attr);
+    const auto first = static_cast<size_t>(std::max(0, control.nFirstVisible));
+    const bool bPassword = control.dwStyle & ES_PASSWORD;
+    for (size_t i = first; i < control.strText.size() && static_cast<int>(i - first) < nFieldWidth; ++i) {
+        const auto byte = static_cast<unsigned char>(control.strText[i]);
+        const bool bSelected = control.bFocus && i >= control.dwSelStart && i < control.dwSelEnd;
+        const wchar_t wch = bPassword ? kPasswordCharacter : byte < ' ' ? L' ' : static_cast<wchar_t>(byte);
+        canvas.Put(nRow, field.nLeft + static_cast<int>(i - first), wch, attr | (bSelected ? A_REVERSE : A_NORMAL));
+    }
+    if (control.bFocus) {
+        // The window system keeps no caret for the edit: it stands at the end of the selection.
+        const int nCaret = static_cast<int>(control.dwSelEnd) - static_cast<int>(first);
+        m_caret = std::pair{nRow, std::clamp(field.nLeft + nCaret, field.nLeft, field.nRight)};
+    }
+    // A press on a character puts the caret before it, as on the edit's own pixels.
+    const HWND hWnd = view.hWnd;
+    const RECT rcEdit = control.rcScreen;
+    const int nLeft = field.nLeft;
+    const size_t nLength = control.strText.size();
+    AddRegion(nRow, view.cells.nLeft, view.cells.nRight, [hWnd, rcEdit, nLeft, first, nLength](int nColumn) {
+        const size_t index = std::min(nLength, first + static_cast<size_t>(std::max(0, nColumn - nLeft)));
+        const LRESULT lResult = ::SendMessageA(hWnd, EM_POSFROMCHAR, index, 0);
+        if (lResult == -1) return CentreOf(rcEdit);
+        POINT point{static_cast<short>(LOWORD(lResult)), static_cast<short>(HIWORD(lResult))};
+        ::ClientToScreen(hWnd, &point);
+        point.x = std::clamp(point.x, rcEdit.left, rcEdit.right - 1);
+        point.y = std::clamp(point.y, rcEdit.top, rcEdit.bottom - 1);
+        return point;
+    });
+}
+
+// Two arrows side by side; a press on one is a press on that half of the control.
+void CTerminalScreen::DrawUpDown(const ControlView& view) {
+    const Canvas canvas(m_clip);
+    const RECT& rc = view.control.rcScreen;
+    const bool bHorizontal = view.control.IsClass(UPDOWN_CLASSA) && (view.control.dwStyle & UDS_HORZ);
+    const attr_t attr = view.base | view.focus;
+    const POINT centre = CentreOf(rc);
+    // A horizontal control's first arrow points left (down), a vertical one's up.
+    const POINT first =
+        bHorizontal ? POINT{(rc.left + centre.x) / 2, centre.y} : POINT{centre.x, (rc.top + centre.y) / 2};
+    const POINT second =
+        bHorizontal ? POINT{(centre.x + rc.right) / 2, centre.y} : POINT{centre.x, (centre.y + rc.bottom) / 2};
+    // In the middle of the control's cells: its first cell often shares a column with the edit beside it.
+    const int nArrows = view.cells.nLeft + std::max(0, (view.nWidth - 2) / 2);
+    canvas.PutSymbol(view.nRow, nArrows, bHorizontal ? WACS_LARROW : WACS_UARROW, attr);
+    canvas.PutSymbol(view.nRow, nArrows + 1, bHorizontal ? WACS_RARROW : WACS_DARROW, attr);
+    AddRegion(view.nRow, nArrows, nArrows, [first](int) { return first; });
+    AddRegion(view.nRow, nArrows + 1, nArrows + 1, [second](int) { return second; });
+}
+
+// Text; a label two lines high or more wraps between words.
+void CTerminalScreen::DrawStatic(const ControlView& view) {
+    const ControlState& control = view.control;
+    const DWORD dwStatic = control.dwStyle & SS_TYPEMASK;
+    const bool bPrefix = !(control.dwStyle & SS_NOPREFIX);
+    const std::string text = TrimRight(control.strText);
+    const bool bWraps = dwStatic == SS_LEFT || dwStatic == SS_CENTER || dwStatic == SS_RIGHT;
+    const int nHeight = control.rcScreen.bottom - control.rcScreen.top;
+    std::vector<std::string> lines{text};
+    if (bWraps && LabelWidth(text, bPrefix) > view.nWidth && nHeight >= 2 * kTextLineHeight) {
+        lines = WrapText(text, view.nWidth, bPrefix);
+    }
+    const Canvas canvas(m_clip);
+    int nLine = lines.size() == 1 ? view.nRow : view.cells.nTop;
+    for (const std::string& line : lines) {
+        const int nSpare = std::max(0, view.nWidth - LabelWidth(line, bPrefix));
+        const int nOffset = dwStatic == SS_CENTER ? nSpare / 2 : dwStatic == SS_RIGHT ? nSpare : 0;
+        canvas.PutLabel(nLine++, view.cells.nLeft + nOffset, line, view.base, bPrefix);
+    }
 }
 
 void CTerminalScreen::DrawMessageBox(const MessageBoxView& box) {
@@ -512,7 +557,8 @@ void CTerminalScreen::DrawMessageBox(const MessageBoxView& box) {
     const int nTextWidth = std::max(1, std::min(kMessageBoxTextWidth, COLS - 2 * (kFrameCells + kMessageBoxMargin)));
     const std::vector<std::string> lines = WrapText(box.strText, nTextWidth, false);
     int nButtonsWidth = 0;
-    for (int nButton : box.buttons) nButtonsWidth += LabelWidth(ButtonCaption(nButton), true) + 4 + kMessageBoxButtonGap;
+    for (int nButton : box.buttons)
+        nButtonsWidth += LabelWidth(ButtonCaption(nButton), true) + 4 + kMessageBoxButtonGap;
     nButtonsWidth -= kMessageBoxButtonGap;
     int nInner = std::max(nButtonsWidth, LabelWidth(box.strCaption, false) + 2);
     for (const std::string& text : lines) nInner = std::max(nInner, static_cast<int>(text.size()));

@@ -99,7 +99,17 @@ private:
 
     void DrawTopLevel(HWND hWnd);
     void DrawChildren(HWND hWndParent);
+    struct ControlView;
     void DrawControl(HWND hWnd, bool bFramesPass);
+    // The index of the sheet's tab that hWnd is, or -1.
+    int TabIndexOf(HWND hWnd) const;
+    void DrawGroupBox(const ControlView& view);
+    void DrawStaticFrame(const ControlView& view);
+    void DrawTab(const ControlView& view, int nTab);
+    void DrawButton(const ControlView& view);
+    void DrawEdit(const ControlView& view);
+    void DrawUpDown(const ControlView& view);
+    void DrawStatic(const ControlView& view);
     void DrawTabRule();
     void AddRegion(int nRow, int nFirst, int nLast, std::function<POINT(int)> pointAt);
     void AddCentreRegion(int nRow, int nFirst, int nLast, const RECT& rcScreen);

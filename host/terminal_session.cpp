@@ -33,7 +33,7 @@ constexpr int kFunctionKeys = 12;
 // Codes for the sequences this session defines, clear of ncurses' own.
 constexpr int kFirstDefinedKey = KEY_MAX + 1;
 
-constexpr std::array kRestoringSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+constexpr std::array kRestoringSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGABRT};
 
 // Set while ncurses holds the terminal: what the atexit and signal handlers look at.
 volatile std::sig_atomic_t g_bTerminalTaken = 0;
@@ -61,16 +61,26 @@ struct KeyCode {
 };
 
 constexpr std::array kKeyCodes = {
-    KeyCode{KEY_UP, VK_UP, 0},           KeyCode{KEY_DOWN, VK_DOWN, 0},
-    KeyCode{KEY_LEFT, VK_LEFT, 0},       KeyCode{KEY_RIGHT, VK_RIGHT, 0},
-    KeyCode{KEY_HOME, VK_HOME, 0},       KeyCode{KEY_END, VK_END, 0},
-    KeyCode{KEY_PPAGE, VK_PRIOR, 0},     KeyCode{KEY_NPAGE, VK_NEXT, 0},
-    KeyCode{KEY_IC, VK_INSERT, 0},       KeyCode{KEY_DC, VK_DELETE, 0},
-    KeyCode{KEY_BACKSPACE, VK_BACK, 0},  KeyCode{KEY_ENTER, VK_RETURN, 0},
-    KeyCode{KEY_BTAB, VK_TAB, MOD_SHIFT}, KeyCode{KEY_SR, VK_UP, MOD_SHIFT},
-    KeyCode{KEY_SF, VK_DOWN, MOD_SHIFT}, KeyCode{KEY_SLEFT, VK_LEFT, MOD_SHIFT},
-    KeyCode{KEY_SRIGHT, VK_RIGHT, MOD_SHIFT}, KeyCode{KEY_SHOME, VK_HOME, MOD_SHIFT},
-    KeyCode{KEY_SEND, VK_END, MOD_SHIFT}, KeyCode{KEY_SDC, VK_DELETE, MOD_SHIFT},
+    KeyCode{KEY_UP, VK_UP, 0},
+    KeyCode{KEY_DOWN, VK_DOWN, 0},
+    KeyCode{KEY_LEFT, VK_LEFT, 0},
+    KeyCode{KEY_RIGHT, VK_RIGHT, 0},
+    KeyCode{KEY_HOME, VK_HOME, 0},
+    KeyCode{KEY_END, VK_END, 0},
+    KeyCode{KEY_PPAGE, VK_PRIOR, 0},
+    KeyCode{KEY_NPAGE, VK_NEXT, 0},
+    KeyCode{KEY_IC, VK_INSERT, 0},
+    KeyCode{KEY_DC, VK_DELETE, 0},
+    KeyCode{KEY_BACKSPACE, VK_BACK, 0},
+    KeyCode{KEY_ENTER, VK_RETURN, 0},
+    KeyCode{KEY_BTAB, VK_TAB, MOD_SHIFT},
+    KeyCode{KEY_SR, VK_UP, MOD_SHIFT},
+    KeyCode{KEY_SF, VK_DOWN, MOD_SHIFT},
+    KeyCode{KEY_SLEFT, VK_LEFT, MOD_SHIFT},
+    KeyCode{KEY_SRIGHT, VK_RIGHT, MOD_SHIFT},
+    KeyCode{KEY_SHOME, VK_HOME, MOD_SHIFT},
+    KeyCode{KEY_SEND, VK_END, MOD_SHIFT},
+    KeyCode{KEY_SDC, VK_DELETE, MOD_SHIFT},
     KeyCode{KEY_SIC, VK_INSERT, MOD_SHIFT},
 };
 
@@ -93,15 +103,18 @@ struct FinalKey {
     WORD wVirtualKey;
 };
 constexpr std::array kLetterKeys = {
-    FinalKey{'A', VK_UP}, FinalKey{'B', VK_DOWN}, FinalKey{'C', VK_RIGHT}, FinalKey{'D', VK_LEFT},
-    FinalKey{'H', VK_HOME}, FinalKey{'F', VK_END}, FinalKey{'P', VK_F1},
+    FinalKey{'A', VK_UP},   FinalKey{'B', VK_DOWN}, FinalKey{'C', VK_RIGHT}, FinalKey{'D', VK_LEFT},
+    FinalKey{'H', VK_HOME}, FinalKey{'F', VK_END},  FinalKey{'P', VK_F1},
 };
 struct NumberKey {
     int nNumber;
     WORD wVirtualKey;
 };
 constexpr std::array kTildeKeys = {
-    NumberKey{2, VK_INSERT}, NumberKey{3, VK_DELETE}, NumberKey{5, VK_PRIOR}, NumberKey{6, VK_NEXT},
+    NumberKey{2, VK_INSERT},
+    NumberKey{3, VK_DELETE},
+    NumberKey{5, VK_PRIOR},
+    NumberKey{6, VK_NEXT},
 };
 
 TerminalInput MakeKey(WORD wVirtualKey, UINT nModifiers = 0) {
@@ -172,7 +185,8 @@ void CTerminalSession::Close() {
     if (!m_bOpen) return;
     m_bOpen = false;
     RestoreTerminal();
-    for (size_t i = 0; i < kRestoringSignals.size(); ++i) sigaction(kRestoringSignals[i], &g_previousActions[i], nullptr);
+    for (size_t i = 0; i < kRestoringSignals.size(); ++i)
+        sigaction(kRestoringSignals[i], &g_previousActions[i], nullptr);
     delscreen(m_pScreen);
     m_pScreen = nullptr;
     std::setlocale(LC_CTYPE, m_strPreviousCharacterSet.c_str());
@@ -253,7 +267,8 @@ TerminalInput CTerminalSession::DecodeKeyCode(int nCode) {
         return MakeKey(static_cast<WORD>(VK_F1 + nFunction % kFunctionKeys),
                        kFunctionKeyModifiers[static_cast<size_t>(nFunction / kFunctionKeys)]);
     }
-    if (auto it = m_definedKeys.find(nCode); it != m_definedKeys.end()) return MakeKey(it->second.first, it->second.second);
+    if (auto it = m_definedKeys.find(nCode); it != m_definedKeys.end())
+        return MakeKey(it->second.first, it->second.second);
     return {};
 }
 

@@ -3,8 +3,9 @@
 // into what a keyboard and a mouse would have done.
 //
 // The terminal is given back on every way out: Close, the destructor, exit()
-// (an atexit handler) and SIGINT, SIGTERM, SIGHUP and SIGQUIT (handlers that
-// restore it and then let the signal take its usual course).
+// (an atexit handler) and SIGINT, SIGTERM, SIGHUP, SIGQUIT and SIGABRT (an
+// uncaught exception): handlers that restore it and then let the signal take
+// its usual course.
 //
 // Keys that terminals report as escape sequences with modifiers (xterm's
 // "ESC [ 1 ; 5 P" for Ctrl+F1, "ESC [ 6 ; 5 ~" for Ctrl+PageDown...) are

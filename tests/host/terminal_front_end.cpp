@@ -90,6 +90,42 @@ TEST_F(TerminalSheet, TicksSwitchesTypesAndStoresOnOK) {
     EXPECT_NE(profile.find("MinDelimitersLength=12"), std::string::npos) << profile;
 }
 
+TEST_F(TerminalSheet, LeavesHiddenControlsOutDimsDisabledOnesAndReversesTheFocus) {
+    // SGR sequences as the terminal keeps them.
+    constexpr char kDim[] = "\x1b[2m";
+    constexpr char kReverse[] = "\x1b[7m";
+    constexpr char kUnderline[] = "\x1b[4m";
+    const auto terminal = Start("--protocol webflow");
+    EXPECT_TRUE(Shows(*terminal, std::string("[ ] ") + kShowViewerCaption));
+    const auto styledRowOf = [&terminal](const std::string& text) {
+        const auto at = FindOnScreen(terminal->Screen(), text);
+        const std::vector<std::string> styled = terminal->StyledScreen();
+        return at && static_cast<size_t>(at->first) < styled.size() ? styled[static_cast<size_t>(at->first)]
+                                                                    : std::string();
+    };
+
+    const std::vector<std::string> screen = terminal->Screen();
+    // Hidden in this presentation: the browser group and the report box.
+    EXPECT_FALSE(ScreenShows(screen, "Online Browser")) << ScreenText(screen);
+    EXPECT_FALSE(ScreenShows(screen, "Display report at the end")) << ScreenText(screen);
+    // The viewer box has the focus; its mnemonic is underlined ("Sh&ow").
+    const std::string viewer = styledRowOf(kShowViewerCaption);
+    EXPECT_NE(viewer.find(std::string(kReverse) + "Sh"), std::string::npos) << viewer;
+    EXPECT_NE(viewer.find(std::string(kUnderline) + "o"), std::string::npos) << viewer;
+    // "Auto arrange window" waits for the viewer box.
+    EXPECT_NE(styledRowOf("arrange window").find(kDim), std::string::npos) << styledRowOf("arrange window");
+
+    terminal->SendKeys({"Space"});
+    EXPECT_TRUE(Shows(*terminal, std::string("[x] ") + kShowViewerCaption));
+    EXPECT_EQ(styledRowOf("arrange window").find(kDim), std::string::npos) << styledRowOf("arrange window");
+    terminal->SendKeys({"Tab"});
+    EXPECT_TRUE(terminal->WaitFor([&styledRowOf, kReverse](const std::vector<std::string>&) {
+        return styledRowOf("arrange window").find(std::string(kReverse) + "Au") != std::string::npos;
+    })) << styledRowOf("arrange window");
+    terminal->SendKeys({"Escape"});
+    ExpectCleanExit(*terminal);
+}
+
 TEST_F(TerminalSheet, RefusedLeaveShowsItsMessageOverThePage) {
     const auto terminal = Start("--protocol webflow --page Correlation");
     EXPECT_TRUE(Shows(*terminal, "[ Correlation ]"));

@@ -82,12 +82,18 @@ void TmuxTerminal::Resize(int nColumns, int nRows) const {
     Run("resize-window -x " + std::to_string(nColumns) + " -y " + std::to_string(nRows));
 }
 
-std::vector<std::string> TmuxTerminal::Screen() const {
+namespace {
+std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
-    std::istringstream text(Run("capture-pane -p"));
-    for (std::string line; std::getline(text, line);) lines.push_back(line);
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
     return lines;
 }
+}  // namespace
+
+std::vector<std::string> TmuxTerminal::Screen() const { return Lines(Run("capture-pane -p")); }
+
+std::vector<std::string> TmuxTerminal::StyledScreen() const { return Lines(Run("capture-pane -p -e")); }
 
 std::string TmuxTerminal::Query(const std::string& format) const {
     std::string value = Run("display-message -p " + ShellQuote(format));

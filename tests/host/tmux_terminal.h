@@ -37,8 +37,10 @@ public:
     void Click(int nRow, int nColumn) const;
     void Resize(int nColumns, int nRows) const;
 
-    // The screen, one line per row.
+    // The screen, one line per row; styled, with the escape sequences of the
+    // cells' attributes (bold, dim, underline, reverse...).
     std::vector<std::string> Screen() const;
+    std::vector<std::string> StyledScreen() const;
     // A tmux format for the pane ("#{cursor_x}", "#{pane_dead}"...).
     std::string Query(const std::string& format) const;
     // The process id of the program (the child of the pane's shell); 0 when it has none.
