@@ -147,8 +147,8 @@ void CCfgTab::ClearControlsOfPage() {
         case ControlKind::Edit: ::SetWindowTextA(hChild, ""); break;
         case ControlKind::CheckBox: {
             // A box that can show "no value" must be a three-state one.
-            const DWORD dwStyle = (StyleOf(hChild) & kButtonStyleByte & ~static_cast<DWORD>(BS_TYPEMASK)) | BS_AUTO3STATE;
-            ::SendMessageA(hChild, BM_SETSTYLE, dwStyle, TRUE);
+            const DWORD dwOtherBits = StyleOf(hChild) & kButtonStyleByte & ~static_cast<DWORD>(BS_TYPEMASK);
+            ::SendMessageA(hChild, BM_SETSTYLE, dwOtherBits | BS_AUTO3STATE, TRUE);
             ::SendMessageA(hChild, BM_SETCHECK, BST_INDETERMINATE, 0);
             break;
         }

@@ -49,6 +49,8 @@ struct ControlState {
     int nID = 0;          // control ID
     std::string strText;  // an edit box's text, or the text of a combo box's selected entry
     int nCheck = 0;       // a check box's or radio button's state: 0 cleared, 1 set
+
+    friend bool operator==(const ControlState&, const ControlState&) = default;
 };
 
 class CCfgTab : public CPropertyPage {

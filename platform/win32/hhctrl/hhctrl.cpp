@@ -37,9 +37,9 @@ WIN32_DLL_ENTRY(DllMain)
 
 HWND WINAPI HtmlHelpA(HWND hwndCaller, LPCSTR pszFile, UINT uCommand, DWORD_PTR dwData) {
     std::ostringstream report;
-    report << "HtmlHelpA(0x" << std::hex << reinterpret_cast<std::uintptr_t>(hwndCaller) << ", \"" << (pszFile ? pszFile : "")
-           << "\", 0x" << std::uppercase << std::setw(kCommandDigits) << std::setfill('0') << uCommand << std::dec << ", "
-           << dwData << ") answered by " << ThisModuleFileName();
+    report << "HtmlHelpA(0x" << std::hex << reinterpret_cast<std::uintptr_t>(hwndCaller) << ", \""
+           << (pszFile ? pszFile : "") << "\", 0x" << std::uppercase << std::setw(kCommandDigits) << std::setfill('0')
+           << uCommand << std::dec << ", " << dwData << ") answered by " << ThisModuleFileName();
     OutputDebugStringA(report.str().c_str());
     return nullptr;
 }
