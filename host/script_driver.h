@@ -10,9 +10,11 @@
 #include <dorvane_exports.h>
 #include <win32_driver.h>
 
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
+#include <utility>
 
 class CHostSheet;
 
@@ -23,6 +25,10 @@ public:
 
     // The sheet the commands act on; null once it has closed.
     void AttachSheet(CHostSheet* pSheet);
+    // Called once when the script runs out while a sheet is open, before the
+    // end closes it, with the window the user would be looking at: the topmost
+    // modal dialog, else the sheet.
+    void AtEndOfScript(std::function<void(HWND hWndActive)> atEnd) { m_atEnd = std::move(atEnd); }
     // The plug-in's entry that `advanced` opens the Advanced Correlation dialog with.
     void SetCorrAdvanceEntry(OpenCorrAdvance openCorrAdvance) { m_openCorrAdvance = openCorrAdvance; }
     // After the sheet closed: reads on to the next `open` (true), or to the end
@@ -46,6 +52,7 @@ private:
     std::ostream& m_err;
     CHostSheet* m_pSheet = nullptr;
     OpenCorrAdvance m_openCorrAdvance = nullptr;
+    std::function<void(HWND)> m_atEnd;
     int m_nLine = 0;
     bool m_bAtEnd = false;
     bool m_bFailed = false;

@@ -1,6 +1,7 @@
 // tovik's run: the profile name first, then the plug-in, then one options
 // sheet after another (a script's `open` asks for the next) until the script
-// ends; the pages go before the library does.
+// ends, and the picture of --render when it runs out; the pages go before the
+// library does.
 #include "tovik_app.h"
 
 #include <cfg_tab.h>
@@ -8,9 +9,11 @@
 
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "host_sheet.h"
 #include "main_window.h"
+#include "picture.h"
 #include "plugin_library.h"
 #include "script_driver.h"
 
@@ -48,16 +51,29 @@ int CTovikApp::RunHost(const TovikOptions& options) {
     if (!options.strProtocolsDir.empty()) SetbookSetXpdDirectory(options.strProtocolsDir.c_str());
 
     std::ifstream scriptFile;
+    // --render without a script runs no commands: the sheet is drawn as it
+    // opens, then the end of the (empty) script closes it as Cancel does.
+    std::istringstream noCommands;
     const bool bStandardInput = options.strScript == kStandardInput;
-    if (!bStandardInput) {
+    const bool bNoScript = options.strScript.empty();
+    if (!bStandardInput && !bNoScript) {
         scriptFile.open(options.strScript, std::ios::binary);
         if (!scriptFile) {
             std::cerr << "tovik: cannot read the script " << options.strScript << '\n';
             return TOVIK_EXIT_SCRIPT;
         }
     }
-    CScriptDriver driver(bStandardInput ? std::cin : scriptFile, bStandardInput ? kStandardInputName : options.strScript,
-                         std::cout, std::cerr);
+    std::istream& script = bStandardInput ? std::cin : bNoScript ? static_cast<std::istream&>(noCommands) : scriptFile;
+    CScriptDriver driver(script, bStandardInput ? kStandardInputName : options.strScript, std::cout, std::cerr);
+    // --render: the picture of what the user would see when the script has run out.
+    enum class Picture { NotDrawn, Written, Failed } picture = Picture::NotDrawn;
+    if (!options.strRender.empty()) {
+        driver.AtEndOfScript([&picture, &options](HWND hWndActive) {
+            std::string error;
+            picture = RenderWindowToPng(hWndActive, options.strRender, error) ? Picture::Written : Picture::Failed;
+            if (picture == Picture::Failed) std::cerr << "tovik: --render: " << error << '\n';
+        });
+    }
 
     const std::string pluginFile = options.strPlugin.empty() ? DefaultPluginFile(options.bEarlierEdition) : options.strPlugin;
     CPluginLibrary library;
@@ -100,5 +116,9 @@ int CTovikApp::RunHost(const TovikOptions& options) {
     library.Free();
     win32::SetDisplayDriver(nullptr);
     if (driver.Failed()) return TOVIK_EXIT_SCRIPT;
-    return nStatus;
+    if (nStatus != TOVIK_EXIT_OK || options.strRender.empty() || picture == Picture::Written) return nStatus;
+    if (picture == Picture::NotDrawn) {
+        std::cerr << "tovik: --render: the script closed the sheet itself: nothing to draw\n";
+    }
+    return TOVIK_EXIT_RENDER;
 }

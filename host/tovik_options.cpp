@@ -7,7 +7,10 @@
 
 const char TOVIK_USAGE[] =
     "usage: tovik --script FILE [options]\n"
+    "       tovik --render FILE.png [options]\n"
     "  --script FILE        drive the options sheet with the commands in FILE (- reads standard input)\n"
+    "  --render FILE.png    write a picture of the active window to FILE.png when the script has run out\n"
+    "                       (without --script: of the sheet as it opens, which then closes as Cancel closes it)\n"
     "  --profile FILE       the profile file the pages read and write (default tovik.ini in the Windows directory)\n"
     "  --plugin FILE        the plug-in library to load (default: the edition's library beside tovik)\n"
     "  --edition current|earlier   which edition's library to load (default current)\n"
@@ -39,6 +42,7 @@ const ValueOption kValueOptions[] = {
     {"--protocols",
      [](TovikOptions& o, const std::string& v, std::string&) { return Store(&TovikOptions::strProtocolsDir, o, v); }},
     {"--page", [](TovikOptions& o, const std::string& v, std::string&) { return Store(&TovikOptions::strPage, o, v); }},
+    {"--render", [](TovikOptions& o, const std::string& v, std::string&) { return Store(&TovikOptions::strRender, o, v); }},
     {"--edition",
      [](TovikOptions& o, const std::string& v, std::string& error) {
          if (v != kEditionCurrent && v != kEditionEarlier) {
@@ -81,8 +85,8 @@ std::optional<TovikOptions> ParseTovikOptions(const std::vector<std::string>& ar
         }
         if (!option->apply(options, value, error)) return std::nullopt;
     }
-    if (!options.bHelp && options.strScript.empty()) {
-        error = "no front end: give --script FILE (- reads standard input)";
+    if (!options.bHelp && options.strScript.empty() && options.strRender.empty()) {
+        error = "no front end: give --script FILE (- reads standard input) or --render FILE.png";
         return std::nullopt;
     }
     return options;
