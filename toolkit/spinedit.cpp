@@ -70,16 +70,16 @@ float TenToThe(int nPower) {
     return nPower < 0 ? 1.0f / fResult : fResult;
 }
 
-// Where a conversion specification begins that runs to the end of the
-// format without its conversion character, or npos.
+// Where a conversion begins that runs to the end of the format without its
+// conversion character, or npos.
 size_t UnfinishedConversion(std::string_view format) {
     // Flags, field width, precision and length modifiers.
-    constexpr std::string_view kSpecificationChars = "-+ #0123456789.*'hlLqjzt";
+    constexpr std::string_view kModifierChars = "-+ #0123456789.*'hlLqjzt";
     for (size_t i = 0; i < format.size(); ++i) {
         if (format[i] != '%') continue;
         const size_t nStart = i++;
         if (i < format.size() && format[i] == '%') continue;
-        while (i < format.size() && kSpecificationChars.find(format[i]) != std::string_view::npos) ++i;
+        while (i < format.size() && kModifierChars.find(format[i]) != std::string_view::npos) ++i;
         if (i == format.size()) return nStart;
     }
     return std::string_view::npos;
