@@ -324,6 +324,29 @@ TEST_F(ModularEditTest, ACarryRunsOnThroughModulesThatPassItOn) {
     EXPECT_EQ(Selection(*m_pEdit), std::make_pair(6, 8));
 }
 
+TEST_F(ModularEditTest, ADelimiterForwardsASpinStepToItsTargetUnlessItGivesAllToTheRight) {
+    struct Row {
+        const char* name;
+        int nSplit;
+        int nPos;
+        int expectedResult;
+        const char* expectedText;
+    };
+    const Row rows[] = {
+        {"on the colon: the left neighbour", 0, 2, MODULE_STEP_DONE, "13:59"},
+        {"after the colon: the right neighbour", 0, 3, MODULE_STEP_CARRY, "12:00"},
+        {"split -1: not forwarded", DELIMITER_SPLIT_RIGHT, 3, MODULE_STEP_DONE, "12:59"},
+    };
+    for (const Row& row : rows) {
+        NewEdit();
+        BuildAB(12, 59, row.nSplit);
+        auto* pColon = dynamic_cast<CDelimter*>(m_pColon);
+        ASSERT_NE(pColon, nullptr);
+        EXPECT_EQ(pColon->ForwardSpin(row.nPos, SB_LINEUP), row.expectedResult) << row.name;
+        EXPECT_EQ(m_pEdit->ComposeText(), row.expectedText) << row.name;
+    }
+}
+
 TEST_F(ModularEditTest, DeleteGoesToTheModuleAndOtherKeysMoveTheCaret) {
     BuildAB(12, 34);
     Select(*m_pEdit, 4, 4);
