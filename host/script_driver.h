@@ -3,24 +3,37 @@
 // command of the script and turns it into input (SendInput) or output, so a
 // modal dialog that a command opens simply keeps reading the script in its
 // own loop. It prints what a user would see, one line per event:
-//   msgbox "TEXT"   help TOPIC   beep   page CAPTION   and the dump lines.
+//   msgbox "TEXT"   help TOPIC   beep   page CAPTION   advanced "D" "L" W
+// and the dump lines.
 #pragma once
 
+#include <dorvane_exports.h>
 #include <win32_driver.h>
 
+#include <fstream>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
 
-class CHostSheet;
+class CPropertySheet;
+
+// The script that --script names: standard input for "-", else the file,
+// opened into file. Null when the file cannot be read.
+std::istream* OpenScript(const std::string& name, std::ifstream& file);
+// How messages name that script ("stdin" for standard input).
+std::string ScriptName(const std::string& name);
 
 class CScriptDriver final : public win32::DisplayDriver {
 public:
     // fileName names the script in error messages ("FILE:LINE: message").
     CScriptDriver(std::istream& script, std::string fileName, std::ostream& out, std::ostream& err);
 
-    // The sheet the commands act on; null once it has closed.
-    void AttachSheet(CHostSheet* pSheet);
+    // The sheet the commands act on; null once it has closed. storeOptions is
+    // what `save` runs (none: the sheet stores nothing).
+    void AttachSheet(CPropertySheet* pSheet, std::function<void()> storeOptions = {});
+    // The plug-in's entry that `advanced` opens the Advanced Correlation dialog with.
+    void SetCorrAdvanceEntry(OpenCorrAdvance openCorrAdvance) { m_openCorrAdvance = openCorrAdvance; }
     // After the sheet closed: reads on to the next `open` (true), or to the end
     // of the script or an error (false).
     bool ReadToNextOpen();
@@ -40,7 +53,9 @@ private:
     std::string m_strFileName;
     std::ostream& m_out;
     std::ostream& m_err;
-    CHostSheet* m_pSheet = nullptr;
+    CPropertySheet* m_pSheet = nullptr;
+    std::function<void()> m_storeOptions;
+    OpenCorrAdvance m_openCorrAdvance = nullptr;
     int m_nLine = 0;
     bool m_bAtEnd = false;
     bool m_bFailed = false;
@@ -72,4 +87,5 @@ private:
     void DoSetText(const std::string& args);
     void DoDump(const std::string& idText);
     void DoWait(const std::string& millisecondsText);
+    void DoAdvanced(const std::string& args);
 };

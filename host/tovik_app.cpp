@@ -21,8 +21,6 @@ constexpr char kSheetCaption[] = "Options";
 // The first two strings each page gets from the host: it keeps them unread.
 constexpr char kPageSource[] = "Tovik";
 constexpr char kPageExtra[] = "General Options";
-constexpr char kStandardInput[] = "-";
-constexpr char kStandardInputName[] = "stdin";
 
 }  // namespace
 
@@ -48,16 +46,12 @@ int CTovikApp::RunHost(const TovikOptions& options) {
     if (!options.strProtocolsDir.empty()) SetbookSetXpdDirectory(options.strProtocolsDir.c_str());
 
     std::ifstream scriptFile;
-    const bool bStandardInput = options.strScript == kStandardInput;
-    if (!bStandardInput) {
-        scriptFile.open(options.strScript, std::ios::binary);
-        if (!scriptFile) {
-            std::cerr << "tovik: cannot read the script " << options.strScript << '\n';
-            return TOVIK_EXIT_SCRIPT;
-        }
+    std::istream* pScript = OpenScript(options.strScript, scriptFile);
+    if (!pScript) {
+        std::cerr << "tovik: cannot read the script " << options.strScript << '\n';
+        return TOVIK_EXIT_SCRIPT;
     }
-    CScriptDriver driver(bStandardInput ? std::cin : scriptFile, bStandardInput ? kStandardInputName : options.strScript,
-                         std::cout, std::cerr);
+    CScriptDriver driver(*pScript, ScriptName(options.strScript), std::cout, std::cerr);
 
     const std::string pluginFile = options.strPlugin.empty() ? DefaultPluginFile(options.bEarlierEdition) : options.strPlugin;
     CPluginLibrary library;
@@ -67,6 +61,7 @@ int CTovikApp::RunHost(const TovikOptions& options) {
         return TOVIK_EXIT_PLUGIN;
     }
 
+    driver.SetCorrAdvanceEntry(library.CorrAdvanceEntry());
     win32::SetDisplayDriver(&driver);
     CMainWindow mainWindow(std::cout);
     mainWindow.CreateHidden();
@@ -86,7 +81,7 @@ int CTovikApp::RunHost(const TovikOptions& options) {
                 sheet.SetActivePage(nPage);
             }
             if (nStatus == TOVIK_EXIT_OK) {
-                driver.AttachSheet(&sheet);
+                driver.AttachSheet(&sheet, [&sheet] { sheet.StoreOptions(); });
                 sheet.DoModal();
                 driver.AttachSheet(nullptr);
             }
