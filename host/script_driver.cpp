@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <iostream>
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -17,6 +18,8 @@
 namespace {
 
 constexpr char kCommentMark = '#';
+constexpr char kStandardInput[] = "-";
+constexpr char kStandardInputName[] = "stdin";
 // Closing at the end of the script: a page may refuse Cancel, a dialog may
 // stay; after this many tries the loops are told that no more input comes.
 constexpr int kMaxEndAttempts = 8;
@@ -96,11 +99,20 @@ POINT CentreOf(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (r
 
 }  // namespace
 
+std::istream* OpenScript(const std::string& name, std::ifstream& file) {
+    if (name == kStandardInput) return &std::cin;
+    file.open(name, std::ios::binary);
+    return file ? &file : nullptr;
+}
+
+std::string ScriptName(const std::string& name) { return name == kStandardInput ? kStandardInputName : name; }
+
 CScriptDriver::CScriptDriver(std::istream& script, std::string fileName, std::ostream& out, std::ostream& err)
     : m_script(script), m_strFileName(std::move(fileName)), m_out(out), m_err(err) {}
 
-void CScriptDriver::AttachSheet(CHostSheet* pSheet) {
+void CScriptDriver::AttachSheet(CPropertySheet* pSheet, std::function<void()> storeOptions) {
     m_pSheet = pSheet;
+    m_storeOptions = std::move(storeOptions);
     m_nReportedPage = -1;
     m_nEndAttempts = 0;
 }
@@ -190,7 +202,7 @@ void CScriptDriver::Execute(const std::string& line) {
         if (ModalDialogOpen()) return Fail(command + ": a modal dialog is open; only ok and cancel answer it");
         return PressSheetButton(command == "apply" ? ID_APPLY_NOW : ID_HOST_DEFAULTS);
     }
-    if (command == "save") return m_pSheet->StoreOptions();
+    if (command == "save") return m_storeOptions ? m_storeOptions() : Fail("save: this sheet stores no options");
     if (command == "open") return Fail("open: the sheet is still open");
     Fail("unknown command \"" + command + "\"");
 }
@@ -223,7 +235,9 @@ HWND CScriptDriver::FindControl(const std::string& idText) {
 // ---- Commands ----
 
 void CScriptDriver::PressSheetButton(int nID) {
-    if (HWND hWndButton = ::GetDlgItem(m_pSheet->m_hWnd, nID)) win32::headless::Click(hWndButton);
+    HWND hWndButton = ::GetDlgItem(m_pSheet->m_hWnd, nID);
+    if (!hWndButton) return Fail("the sheet has no such button");
+    win32::headless::Click(hWndButton);
 }
 
 void CScriptDriver::PressDialogButton(int nID, WORD wFallbackKey) {

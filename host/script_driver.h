@@ -10,21 +10,29 @@
 #include <dorvane_exports.h>
 #include <win32_driver.h>
 
+#include <fstream>
 #include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
 #include <utility>
 
-class CHostSheet;
+class CPropertySheet;
+
+// The script that --script names: standard input for "-", else the file,
+// opened into file. Null when the file cannot be read.
+std::istream* OpenScript(const std::string& name, std::ifstream& file);
+// How messages name that script ("stdin" for standard input).
+std::string ScriptName(const std::string& name);
 
 class CScriptDriver final : public win32::DisplayDriver {
 public:
     // fileName names the script in error messages ("FILE:LINE: message").
     CScriptDriver(std::istream& script, std::string fileName, std::ostream& out, std::ostream& err);
 
-    // The sheet the commands act on; null once it has closed.
-    void AttachSheet(CHostSheet* pSheet);
+    // The sheet the commands act on; null once it has closed. storeOptions is
+    // what `save` runs (none: the sheet stores nothing).
+    void AttachSheet(CPropertySheet* pSheet, std::function<void()> storeOptions = {});
     // Called once when the script runs out while a sheet is open, before the
     // end closes it, with the window the user would be looking at: the topmost
     // modal dialog, else the sheet.
@@ -50,7 +58,8 @@ private:
     std::string m_strFileName;
     std::ostream& m_out;
     std::ostream& m_err;
-    CHostSheet* m_pSheet = nullptr;
+    CPropertySheet* m_pSheet = nullptr;
+    std::function<void()> m_storeOptions;
     OpenCorrAdvance m_openCorrAdvance = nullptr;
     std::function<void(HWND)> m_atEnd;
     int m_nLine = 0;

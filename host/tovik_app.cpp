@@ -13,19 +13,18 @@
 
 #include "host_sheet.h"
 #include "main_window.h"
-#include "picture.h"
 #include "plugin_library.h"
+#include "render_at_end.h"
 #include "script_driver.h"
 
 namespace {
 
 constexpr char kAppName[] = "Tovik";
+constexpr char kProgramName[] = "tovik";
 constexpr char kSheetCaption[] = "Options";
 // The first two strings each page gets from the host: it keeps them unread.
 constexpr char kPageSource[] = "Tovik";
 constexpr char kPageExtra[] = "General Options";
-constexpr char kStandardInput[] = "-";
-constexpr char kStandardInputName[] = "stdin";
 
 }  // namespace
 
@@ -54,26 +53,13 @@ int CTovikApp::RunHost(const TovikOptions& options) {
     // --render without a script runs no commands: the sheet is drawn as it
     // opens, then the end of the (empty) script closes it as Cancel does.
     std::istringstream noCommands;
-    const bool bStandardInput = options.strScript == kStandardInput;
-    const bool bNoScript = options.strScript.empty();
-    if (!bStandardInput && !bNoScript) {
-        scriptFile.open(options.strScript, std::ios::binary);
-        if (!scriptFile) {
-            std::cerr << "tovik: cannot read the script " << options.strScript << '\n';
-            return TOVIK_EXIT_SCRIPT;
-        }
+    std::istream* pScript = options.strScript.empty() ? &noCommands : OpenScript(options.strScript, scriptFile);
+    if (!pScript) {
+        std::cerr << "tovik: cannot read the script " << options.strScript << '\n';
+        return TOVIK_EXIT_SCRIPT;
     }
-    std::istream& script = bStandardInput ? std::cin : bNoScript ? static_cast<std::istream&>(noCommands) : scriptFile;
-    CScriptDriver driver(script, bStandardInput ? kStandardInputName : options.strScript, std::cout, std::cerr);
-    // --render: the picture of what the user would see when the script has run out.
-    enum class Picture { NotDrawn, Written, Failed } picture = Picture::NotDrawn;
-    if (!options.strRender.empty()) {
-        driver.AtEndOfScript([&picture, &options](HWND hWndActive) {
-            std::string error;
-            picture = RenderWindowToPng(hWndActive, options.strRender, error) ? Picture::Written : Picture::Failed;
-            if (picture == Picture::Failed) std::cerr << "tovik: --render: " << error << '\n';
-        });
-    }
+    CScriptDriver driver(*pScript, ScriptName(options.strScript), std::cout, std::cerr);
+    const CRenderAtEnd picture(driver, options.strRender, kProgramName, std::cerr);
 
     const std::string pluginFile = options.strPlugin.empty() ? DefaultPluginFile(options.bEarlierEdition) : options.strPlugin;
     CPluginLibrary library;
@@ -103,7 +89,7 @@ int CTovikApp::RunHost(const TovikOptions& options) {
                 sheet.SetActivePage(nPage);
             }
             if (nStatus == TOVIK_EXIT_OK) {
-                driver.AttachSheet(&sheet);
+                driver.AttachSheet(&sheet, [&sheet] { sheet.StoreOptions(); });
                 sheet.DoModal();
                 driver.AttachSheet(nullptr);
             }
@@ -116,9 +102,5 @@ int CTovikApp::RunHost(const TovikOptions& options) {
     library.Free();
     win32::SetDisplayDriver(nullptr);
     if (driver.Failed()) return TOVIK_EXIT_SCRIPT;
-    if (nStatus != TOVIK_EXIT_OK || options.strRender.empty() || picture == Picture::Written) return nStatus;
-    if (picture == Picture::NotDrawn) {
-        std::cerr << "tovik: --render: the script closed the sheet itself: nothing to draw\n";
-    }
-    return TOVIK_EXIT_RENDER;
+    return nStatus != TOVIK_EXIT_OK ? nStatus : picture.Status();
 }

@@ -2,8 +2,9 @@
 // argument or after '='.
 #include "tovik_options.h"
 
-#include <functional>
 #include <string_view>
+
+#include "command_line.h"
 
 const char TOVIK_USAGE[] =
     "usage: tovik --script FILE [options]\n"
@@ -24,25 +25,16 @@ namespace {
 constexpr std::string_view kEditionCurrent = "current";
 constexpr std::string_view kEditionEarlier = "earlier";
 
-struct ValueOption {
-    std::string_view name;
-    std::function<bool(TovikOptions&, const std::string&, std::string&)> apply;
-};
+using TovikOption = ValueOption<TovikOptions>;
 
-bool Store(std::string TovikOptions::*field, TovikOptions& options, const std::string& value) {
-    options.*field = value;
-    return true;
-}
-
-const ValueOption kValueOptions[] = {
-    {"--script", [](TovikOptions& o, const std::string& v, std::string&) { return Store(&TovikOptions::strScript, o, v); }},
-    {"--profile", [](TovikOptions& o, const std::string& v, std::string&) { return Store(&TovikOptions::strProfile, o, v); }},
-    {"--plugin", [](TovikOptions& o, const std::string& v, std::string&) { return Store(&TovikOptions::strPlugin, o, v); }},
-    {"--protocol", [](TovikOptions& o, const std::string& v, std::string&) { return Store(&TovikOptions::strProtocol, o, v); }},
-    {"--protocols",
-     [](TovikOptions& o, const std::string& v, std::string&) { return Store(&TovikOptions::strProtocolsDir, o, v); }},
-    {"--page", [](TovikOptions& o, const std::string& v, std::string&) { return Store(&TovikOptions::strPage, o, v); }},
-    {"--render", [](TovikOptions& o, const std::string& v, std::string&) { return Store(&TovikOptions::strRender, o, v); }},
+const TovikOption kValueOptions[] = {
+    StoreIn("--script", &TovikOptions::strScript),
+    StoreIn("--profile", &TovikOptions::strProfile),
+    StoreIn("--plugin", &TovikOptions::strPlugin),
+    StoreIn("--protocol", &TovikOptions::strProtocol),
+    StoreIn("--protocols", &TovikOptions::strProtocolsDir),
+    StoreIn("--page", &TovikOptions::strPage),
+    StoreIn("--render", &TovikOptions::strRender),
     {"--edition",
      [](TovikOptions& o, const std::string& v, std::string& error) {
          if (v != kEditionCurrent && v != kEditionEarlier) {
@@ -58,33 +50,7 @@ const ValueOption kValueOptions[] = {
 
 std::optional<TovikOptions> ParseTovikOptions(const std::vector<std::string>& args, std::string& error) {
     TovikOptions options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            options.bHelp = true;
-            continue;
-        }
-        const size_t equals = arg.find('=');
-        const std::string_view name = std::string_view(arg).substr(0, equals);
-        const ValueOption* option = nullptr;
-        for (const ValueOption& candidate : kValueOptions) {
-            if (candidate.name == name) option = &candidate;
-        }
-        if (!option) {
-            error = "unknown option \"" + arg + "\"";
-            return std::nullopt;
-        }
-        std::string value;
-        if (equals != std::string::npos) {
-            value = arg.substr(equals + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            error = std::string(name) + " needs a value";
-            return std::nullopt;
-        }
-        if (!option->apply(options, value, error)) return std::nullopt;
-    }
+    if (!ParseCommandLine<TovikOptions>(args, kValueOptions, options, options.bHelp, error)) return std::nullopt;
     if (!options.bHelp && options.strScript.empty() && options.strRender.empty()) {
         error = "no front end: give --script FILE (- reads standard input) or --render FILE.png";
         return std::nullopt;
