@@ -36,7 +36,13 @@ constexpr int kEmbossOffset = 1;
 // The check mark of the classic check box, seven pixels square, drawn one
 // pixel inside the box's white square.
 constexpr std::array<std::string_view, 7> kCheckMark = {
-    "......#", ".....##", "#...###", "##.###.", "#####..", ".###...", "..#....",
+    "......#",
+    ".....##",
+    "#...###",
+    "##.###.",
+    "#####..",
+    ".###...",
+    "..#....",
 };
 constexpr int kCheckMarkInset = EDGE_WIDTH + 1;
 
@@ -130,8 +136,9 @@ ShownText StripMnemonic(std::string_view text, bool bProcess) {
         if (bProcess && text[i] == kMnemonicPrefix && i + 1 < text.size()) {
             ++i;
             // "&&" is one '&'; otherwise the character after '&' is the mnemonic.
-            if (text[i] != kMnemonicPrefix && shown.nUnderlined == std::string::npos)
+            if (text[i] != kMnemonicPrefix && shown.nUnderlined == std::string::npos) {
                 shown.nUnderlined = shown.text.size();
+            }
         } else if (bProcess && text[i] == kMnemonicPrefix) {
             continue;  // a lone '&' at the end shows nothing
         }
@@ -160,8 +167,8 @@ std::vector<Line> BreakLines(cairo_t* cr, const std::string& text, int nWidth, U
                 // Blanks where a line breaks take no room.
                 size_t nWordEnd = nSpace;
                 while (nWordEnd > nBegin && text[nWordEnd - 1] == ' ') --nWordEnd;
-                if (nFit != nBegin && PixelWidth(cr, std::string_view(text).substr(nBegin, nWordEnd - nBegin)) > nWidth)
-                    break;
+                const std::string_view candidate = std::string_view(text).substr(nBegin, nWordEnd - nBegin);
+                if (nFit != nBegin && PixelWidth(cr, candidate) > nWidth) break;
                 nFit = nSpace;
             }
             if (nFit != nBegin && nFit < nEnd) {
@@ -297,8 +304,9 @@ void DrawFocusRect(cairo_t* cr, const RECT& rect) {
 
 void DrawDither(cairo_t* cr, const RECT& rect, int nSysColorEven, int nSysColorOdd) {
     for (int y = rect.top; y < rect.bottom; ++y) {
-        for (int x = rect.left; x < rect.right; ++x)
+        for (int x = rect.left; x < rect.right; ++x) {
             FillPixels(cr, x, y, 1, 1, (x + y) % 2 == 0 ? nSysColorEven : nSysColorOdd);
+        }
     }
 }
 
