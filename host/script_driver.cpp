@@ -143,6 +143,7 @@ win32::WaitResult CScriptDriver::WaitForInput(const DWORD*) {
             return m_bFailed ? win32::WaitResult::NoMoreInput : win32::WaitResult::Progress;
         }
         m_bAtEnd = true;
+        if (m_atEnd) m_atEnd(ModalDialogOpen() ? ::GetActiveWindow() : m_pSheet->m_hWnd);
     }
     if (++m_nEndAttempts > kMaxEndAttempts) return win32::WaitResult::NoMoreInput;
     CloseAtEnd();

@@ -15,6 +15,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <utility>
 
 class CPropertySheet;
 
@@ -32,6 +33,10 @@ public:
     // The sheet the commands act on; null once it has closed. storeOptions is
     // what `save` runs (none: the sheet stores nothing).
     void AttachSheet(CPropertySheet* pSheet, std::function<void()> storeOptions = {});
+    // Called once when the script runs out while a sheet is open, before the
+    // end closes it, with the window the user would be looking at: the topmost
+    // modal dialog, else the sheet.
+    void AtEndOfScript(std::function<void(HWND hWndActive)> atEnd) { m_atEnd = std::move(atEnd); }
     // The plug-in's entry that `advanced` opens the Advanced Correlation dialog with.
     void SetCorrAdvanceEntry(OpenCorrAdvance openCorrAdvance) { m_openCorrAdvance = openCorrAdvance; }
     // After the sheet closed: reads on to the next `open` (true), or to the end
@@ -56,6 +61,7 @@ private:
     CPropertySheet* m_pSheet = nullptr;
     std::function<void()> m_storeOptions;
     OpenCorrAdvance m_openCorrAdvance = nullptr;
+    std::function<void(HWND)> m_atEnd;
     int m_nLine = 0;
     bool m_bAtEnd = false;
     bool m_bFailed = false;
