@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <charconv>
 #include <cstdio>
 #include <strings.h>
 
@@ -11,6 +12,10 @@ namespace {
 constexpr unsigned char kFirstPrintable = 0x20;
 constexpr unsigned char kLastPrintable = 0x7E;
 constexpr int kClassNameSize = 256;
+constexpr char kQuote = '"';
+constexpr char kEscape = '\\';
+constexpr size_t kHexEscapeDigits = 2;
+constexpr int kHexBase = 16;
 
 constexpr char kEditClass[] = "Edit";
 constexpr char kButtonClass[] = "Button";
@@ -31,7 +36,7 @@ std::string QuoteText(std::string_view text) {
     std::string quoted = "\"";
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+        if (c == kQuote || c == kEscape) {
             quoted += '\\';
             quoted += c;
         } else if (byte < kFirstPrintable || byte > kLastPrintable) {
@@ -43,6 +48,37 @@ std::string QuoteText(std::string_view text) {
         }
     }
     return quoted + "\"";
+}
+
+std::optional<std::string> ReadQuotedText(std::string_view& text) {
+    if (text.empty() || text.front() != kQuote) return std::nullopt;
+    std::string bytes;
+    for (size_t i = 1; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == kQuote) {
+            text.remove_prefix(i + 1);
+            while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+            return bytes;
+        }
+        if (c != kEscape) {
+            bytes += c;
+            continue;
+        }
+        if (++i == text.size()) return std::nullopt;
+        if (text[i] == kQuote || text[i] == kEscape) {
+            bytes += text[i];
+        } else if (text[i] == 'x' && i + kHexEscapeDigits < text.size()) {
+            unsigned value = 0;
+            const char* first = text.data() + i + 1;
+            const auto [end, error] = std::from_chars(first, first + kHexEscapeDigits, value, kHexBase);
+            if (error != std::errc() || end != first + kHexEscapeDigits) return std::nullopt;
+            bytes += static_cast<char>(value);
+            i += kHexEscapeDigits;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;  // no closing quote
 }
 
 std::string DumpControl(HWND hWndControl) {

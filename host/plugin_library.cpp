@@ -6,14 +6,13 @@
 
 namespace {
 
-constexpr char kDisplayFactory[] = "create_new_tab";
-// Only libraries that carry the Correlation page export it.
-constexpr char kCorrelationFactory[] = "create_new_tab1";
-
 constexpr char kCurrentEditionFile[] = "libdorvane.so";
 constexpr char kEarlierEditionFile[] = "libdorvane_earlier.so";
 
-PageFactory AsFactory(FARPROC proc) { return reinterpret_cast<PageFactory>(reinterpret_cast<void*>(proc)); }
+template <typename Entry>
+Entry As(FARPROC proc) {
+    return reinterpret_cast<Entry>(reinterpret_cast<void*>(proc));
+}
 
 std::string LoadFailureReason(const std::string& file, DWORD dwError) {
     std::error_code ignored;
@@ -33,19 +32,24 @@ BOOL CPluginLibrary::Load(const std::string& file, std::string& reason) {
         reason = LoadFailureReason(file, ::GetLastError());
         return FALSE;
     }
-    FARPROC display = ::GetProcAddress(m_hModule, kDisplayFactory);
+    FARPROC display = ::GetProcAddress(m_hModule, DORVANE_DISPLAY_FACTORY);
     if (!display) {
-        reason = std::string("it has no export ") + kDisplayFactory;
+        reason = std::string("it has no export ") + DORVANE_DISPLAY_FACTORY;
         Free();
         return FALSE;
     }
-    m_factories.push_back(AsFactory(display));
-    if (FARPROC correlation = ::GetProcAddress(m_hModule, kCorrelationFactory)) m_factories.push_back(AsFactory(correlation));
+    m_factories.push_back(As<PageFactory>(display));
+    // Only libraries that carry the Correlation page export its factory.
+    if (FARPROC correlation = ::GetProcAddress(m_hModule, DORVANE_CORRELATION_FACTORY)) {
+        m_factories.push_back(As<PageFactory>(correlation));
+    }
+    m_openCorrAdvance = As<OpenCorrAdvance>(::GetProcAddress(m_hModule, DORVANE_OPEN_CORR_ADVANCE));
     return TRUE;
 }
 
 void CPluginLibrary::Free() {
     m_factories.clear();
+    m_openCorrAdvance = nullptr;
     if (m_hModule) ::FreeLibrary(m_hModule);
     m_hModule = nullptr;
 }

@@ -1,15 +1,11 @@
 // CPluginLibrary: the plug-in library while tovik holds it, and its factories.
 #pragma once
 
+#include <dorvane_exports.h>
 #include <windows.h>
 
 #include <string>
 #include <vector>
-
-class CCfgTab;
-
-// A page factory of the plug-in: two strings of the host's own, then the protocol name.
-using PageFactory = CCfgTab* (*)(LPCSTR lpszSource, LPCSTR lpszExtra, LPCSTR lpszProtocol);
 
 class CPluginLibrary {
 public:
@@ -26,10 +22,13 @@ public:
 
     // create_new_tab, then create_new_tab1 when the library has it.
     const std::vector<PageFactory>& Factories() const { return m_factories; }
+    // The entry that opens the Advanced Correlation dialog; null when the library lacks it.
+    OpenCorrAdvance CorrAdvanceEntry() const { return m_openCorrAdvance; }
 
 private:
     HMODULE m_hModule = nullptr;
     std::vector<PageFactory> m_factories;
+    OpenCorrAdvance m_openCorrAdvance = nullptr;
 };
 
 // The edition's library in the folder of the running program.

@@ -7,6 +7,7 @@
 #include <win32_process.h>
 
 #include <array>
+#include <iostream>
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -19,6 +20,8 @@
 namespace {
 
 constexpr char kCommentMark = '#';
+constexpr char kStandardInput[] = "-";
+constexpr char kStandardInputName[] = "stdin";
 // Closing at the end of the script: a page may refuse Cancel, a dialog may
 // stay; after this many tries the loops are told that no more input comes.
 constexpr int kMaxEndAttempts = 8;
@@ -98,6 +101,14 @@ POINT CentreOf(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (r
 
 }  // namespace
 
+std::istream* OpenScript(const std::string& name, std::ifstream& file) {
+    if (name == kStandardInput) return &std::cin;
+    file.open(name, std::ios::binary);
+    return file ? &file : nullptr;
+}
+
+std::string ScriptName(const std::string& name) { return name == kStandardInput ? kStandardInputName : name; }
+
 CScriptDriver::CScriptDriver(std::istream& script, std::string fileName, std::ostream& out, std::ostream& err)
     : m_script(script), m_strFileName(std::move(fileName)), m_out(out), m_err(err) {
     Win32SetLaunchHook(&CScriptDriver::OnLaunch, this);
@@ -122,8 +133,9 @@ void CALLBACK CScriptDriver::OnDebugOutput(LPCSTR text, LPVOID context) {
     static_cast<CScriptDriver*>(context)->m_out << "debug " << QuoteText(text) << '\n';
 }
 
-void CScriptDriver::AttachSheet(CHostSheet* pSheet) {
+void CScriptDriver::AttachSheet(CPropertySheet* pSheet, std::function<void()> storeOptions) {
     m_pSheet = pSheet;
+    m_storeOptions = std::move(storeOptions);
     m_nReportedPage = -1;
     m_nEndAttempts = 0;
 }
@@ -154,6 +166,7 @@ win32::WaitResult CScriptDriver::WaitForInput(const DWORD*) {
             return m_bFailed ? win32::WaitResult::NoMoreInput : win32::WaitResult::Progress;
         }
         m_bAtEnd = true;
+        if (m_atEnd) m_atEnd(ModalDialogOpen() ? ::GetActiveWindow() : m_pSheet->m_hWnd);
     }
     if (++m_nEndAttempts > kMaxEndAttempts) return win32::WaitResult::NoMoreInput;
     CloseAtEnd();
@@ -203,6 +216,7 @@ void CScriptDriver::Execute(const std::string& line) {
     if (command == "settext") return DoSetText(rest);
     if (command == "dump") return DoDump(rest);
     if (command == "wait") return DoWait(rest);
+    if (command == "advanced") return DoAdvanced(rest);
     if (command == "ok") return ModalDialogOpen() ? PressDialogButton(IDOK, VK_RETURN) : PressSheetButton(IDOK);
     if (command == "cancel") {
         return ModalDialogOpen() ? PressDialogButton(IDCANCEL, VK_ESCAPE) : PressSheetButton(IDCANCEL);
@@ -211,7 +225,7 @@ void CScriptDriver::Execute(const std::string& line) {
         if (ModalDialogOpen()) return Fail(command + ": a modal dialog is open; only ok and cancel answer it");
         return PressSheetButton(command == "apply" ? ID_APPLY_NOW : ID_HOST_DEFAULTS);
     }
-    if (command == "save") return m_pSheet->StoreOptions();
+    if (command == "save") return m_storeOptions ? m_storeOptions() : Fail("save: this sheet stores no options");
     if (command == "open") return Fail("open: the sheet is still open");
     Fail("unknown command \"" + command + "\"");
 }
@@ -244,7 +258,9 @@ HWND CScriptDriver::FindControl(const std::string& idText) {
 // ---- Commands ----
 
 void CScriptDriver::PressSheetButton(int nID) {
-    if (HWND hWndButton = ::GetDlgItem(m_pSheet->m_hWnd, nID)) win32::headless::Click(hWndButton);
+    HWND hWndButton = ::GetDlgItem(m_pSheet->m_hWnd, nID);
+    if (!hWndButton) return Fail("the sheet has no such button");
+    win32::headless::Click(hWndButton);
 }
 
 void CScriptDriver::PressDialogButton(int nID, WORD wFallbackKey) {
@@ -347,4 +363,18 @@ void CScriptDriver::DoWait(const std::string& millisecondsText) {
     const std::optional<DWORD> dwMilliseconds = ParseNumber<DWORD>(millisecondsText);
     if (!dwMilliseconds) return Fail("wait: \"" + millisecondsText + "\" is not a number of milliseconds");
     m_dwNow += *dwMilliseconds;
+}
+
+// Opens the Advanced Correlation dialog modally on the values given; the
+// commands that follow act on it, and OK prints the values it gives back.
+void CScriptDriver::DoAdvanced(const std::string& args) {
+    constexpr char kUsage[] = "advanced: expected \"DELIMITERS\" \"LENGTH\" 0|1";
+    if (!m_openCorrAdvance) return Fail("advanced: the plug-in cannot open the Advanced Correlation dialog");
+    std::string_view rest = args;
+    std::optional<std::string> delimiters = ReadQuotedText(rest);
+    std::optional<std::string> length = delimiters ? ReadQuotedText(rest) : std::nullopt;
+    if (!length || (rest != "0" && rest != "1")) return Fail(kUsage);
+    BOOL bWarn = rest == "1";
+    if (m_openCorrAdvance(*delimiters, *length, bWarn) != IDOK) return;
+    m_out << "advanced " << QuoteText(*delimiters) << ' ' << QuoteText(*length) << ' ' << (bWarn ? 1 : 0) << '\n';
 }

@@ -3,18 +3,29 @@
 // command of the script and turns it into input (SendInput) or output, so a
 // modal dialog that a command opens simply keeps reading the script in its
 // own loop. It prints what a user would see, one line per event:
-//   msgbox "TEXT"   help TOPIC   beep   page CAPTION   and the dump lines,
+//   msgbox "TEXT"   help TOPIC   beep   page CAPTION   advanced "D" "L" W
 //   launch PROGRAM "COMMAND LINE" in DIRECTORY (a process start, which it
-//   prints instead of running the program)   debug "TEXT" (debug output).
+//   prints instead of running the program)   debug "TEXT" (debug output)
+// and the dump lines.
 #pragma once
 
+#include <dorvane_exports.h>
 #include <win32_driver.h>
 
+#include <fstream>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
+#include <utility>
 
-class CHostSheet;
+class CPropertySheet;
+
+// The script that --script names: standard input for "-", else the file,
+// opened into file. Null when the file cannot be read.
+std::istream* OpenScript(const std::string& name, std::ifstream& file);
+// How messages name that script ("stdin" for standard input).
+std::string ScriptName(const std::string& name);
 
 class CScriptDriver final : public win32::DisplayDriver {
 public:
@@ -24,8 +35,15 @@ public:
     CScriptDriver(const CScriptDriver&) = delete;
     CScriptDriver& operator=(const CScriptDriver&) = delete;
 
-    // The sheet the commands act on; null once it has closed.
-    void AttachSheet(CHostSheet* pSheet);
+    // The sheet the commands act on; null once it has closed. storeOptions is
+    // what `save` runs (none: the sheet stores nothing).
+    void AttachSheet(CPropertySheet* pSheet, std::function<void()> storeOptions = {});
+    // Called once when the script runs out while a sheet is open, before the
+    // end closes it, with the window the user would be looking at: the topmost
+    // modal dialog, else the sheet.
+    void AtEndOfScript(std::function<void(HWND hWndActive)> atEnd) { m_atEnd = std::move(atEnd); }
+    // The plug-in's entry that `advanced` opens the Advanced Correlation dialog with.
+    void SetCorrAdvanceEntry(OpenCorrAdvance openCorrAdvance) { m_openCorrAdvance = openCorrAdvance; }
     // After the sheet closed: reads on to the next `open` (true), or to the end
     // of the script or an error (false).
     bool ReadToNextOpen();
@@ -45,7 +63,10 @@ private:
     std::string m_strFileName;
     std::ostream& m_out;
     std::ostream& m_err;
-    CHostSheet* m_pSheet = nullptr;
+    CPropertySheet* m_pSheet = nullptr;
+    std::function<void()> m_storeOptions;
+    OpenCorrAdvance m_openCorrAdvance = nullptr;
+    std::function<void(HWND)> m_atEnd;
     int m_nLine = 0;
     bool m_bAtEnd = false;
     bool m_bFailed = false;
@@ -81,4 +102,5 @@ private:
     void DoSetText(const std::string& args);
     void DoDump(const std::string& idText);
     void DoWait(const std::string& millisecondsText);
+    void DoAdvanced(const std::string& args);
 };

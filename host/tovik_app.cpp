@@ -1,6 +1,7 @@
 // tovik's run: the profile name first, then the plug-in, then one options
 // sheet after another (a script's `open` asks for the next) until the script
-// ends; the pages go before the library does.
+// ends, and the picture of --render when it runs out; the pages go before the
+// library does.
 #include "tovik_app.h"
 
 #include <cfg_tab.h>
@@ -8,21 +9,22 @@
 
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "host_sheet.h"
 #include "main_window.h"
 #include "plugin_library.h"
+#include "render_at_end.h"
 #include "script_driver.h"
 
 namespace {
 
 constexpr char kAppName[] = "Tovik";
+constexpr char kProgramName[] = "tovik";
 constexpr char kSheetCaption[] = "Options";
 // The first two strings each page gets from the host: it keeps them unread.
 constexpr char kPageSource[] = "Tovik";
 constexpr char kPageExtra[] = "General Options";
-constexpr char kStandardInput[] = "-";
-constexpr char kStandardInputName[] = "stdin";
 
 }  // namespace
 
@@ -48,16 +50,16 @@ int CTovikApp::RunHost(const TovikOptions& options) {
     if (!options.strProtocolsDir.empty()) SetbookSetXpdDirectory(options.strProtocolsDir.c_str());
 
     std::ifstream scriptFile;
-    const bool bStandardInput = options.strScript == kStandardInput;
-    if (!bStandardInput) {
-        scriptFile.open(options.strScript, std::ios::binary);
-        if (!scriptFile) {
-            std::cerr << "tovik: cannot read the script " << options.strScript << '\n';
-            return TOVIK_EXIT_SCRIPT;
-        }
+    // --render without a script runs no commands: the sheet is drawn as it
+    // opens, then the end of the (empty) script closes it as Cancel does.
+    std::istringstream noCommands;
+    std::istream* pScript = options.strScript.empty() ? &noCommands : OpenScript(options.strScript, scriptFile);
+    if (!pScript) {
+        std::cerr << "tovik: cannot read the script " << options.strScript << '\n';
+        return TOVIK_EXIT_SCRIPT;
     }
-    CScriptDriver driver(bStandardInput ? std::cin : scriptFile, bStandardInput ? kStandardInputName : options.strScript,
-                         std::cout, std::cerr);
+    CScriptDriver driver(*pScript, ScriptName(options.strScript), std::cout, std::cerr);
+    const CRenderAtEnd picture(driver, options.strRender, kProgramName, std::cerr);
 
     const std::string pluginFile = options.strPlugin.empty() ? DefaultPluginFile(options.bEarlierEdition) : options.strPlugin;
     CPluginLibrary library;
@@ -67,6 +69,7 @@ int CTovikApp::RunHost(const TovikOptions& options) {
         return TOVIK_EXIT_PLUGIN;
     }
 
+    driver.SetCorrAdvanceEntry(library.CorrAdvanceEntry());
     win32::SetDisplayDriver(&driver);
     CMainWindow mainWindow(std::cout);
     mainWindow.CreateHidden();
@@ -86,7 +89,7 @@ int CTovikApp::RunHost(const TovikOptions& options) {
                 sheet.SetActivePage(nPage);
             }
             if (nStatus == TOVIK_EXIT_OK) {
-                driver.AttachSheet(&sheet);
+                driver.AttachSheet(&sheet, [&sheet] { sheet.StoreOptions(); });
                 sheet.DoModal();
                 driver.AttachSheet(nullptr);
             }
@@ -99,5 +102,5 @@ int CTovikApp::RunHost(const TovikOptions& options) {
     library.Free();
     win32::SetDisplayDriver(nullptr);
     if (driver.Failed()) return TOVIK_EXIT_SCRIPT;
-    return nStatus;
+    return nStatus != TOVIK_EXIT_OK ? nStatus : picture.Status();
 }

@@ -10,6 +10,7 @@ inline constexpr int TOVIK_EXIT_OK = 0;
 inline constexpr int TOVIK_EXIT_USAGE = 2;    // unknown option, missing or bad value
 inline constexpr int TOVIK_EXIT_SCRIPT = 3;   // a script error (FILE:LINE: message)
 inline constexpr int TOVIK_EXIT_PLUGIN = 4;   // the plug-in cannot be loaded or has no create_new_tab
+inline constexpr int TOVIK_EXIT_RENDER = 5;   // --render wrote no picture
 
 struct TovikOptions {
     std::string strProfile = "tovik.ini";  // a bare name lives in the Windows directory
@@ -19,6 +20,7 @@ struct TovikOptions {
     std::string strProtocolsDir;           // empty: protocols/ beside bin/, the setbook default
     std::string strPage;                   // empty: the first page
     std::string strScript;                 // "-" reads standard input
+    std::string strRender;                 // the PNG file of --render, empty without it
     bool bHelp = false;
 };
 

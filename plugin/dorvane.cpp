@@ -2,10 +2,13 @@
 // the library's start-up and shut-down, which put the library's templates and
 // strings on the framework's resource chain while it is loaded.
 #include <afxext.h>
+#include <dorvane_exports.h>
 #include <win32_resources.h>
 
 #include <new>
+#include <type_traits>
 
+#include "corr_advance.h"
 #include "correlation_dlg.h"
 #include "leading_number.h"
 #include "settings_access.h"
@@ -48,3 +51,21 @@ DORVANE_EXPORT CCfgTab* create_new_tab1(LPCSTR lpszSource, LPCSTR lpszExtra, LPC
     if (AtoiSaturated(ReadDescriptionKey(lpszProtocol, kCorrelationKey, kCorrelationBufferSize)) == 0) return nullptr;
     return new (std::nothrow) CCorrelationDlg(lpszSource, lpszExtra, lpszProtocol);
 }
+
+// The Advanced Correlation dialog on the host's values. No page of the current
+// edition opens it, so a host that wants it asks here; the values change only on OK.
+DORVANE_EXPORT int open_corr_advance(std::string& strDelimiters, std::string& strMinDelimitersLength,
+                                     BOOL& bWarnOnLargeDifferences) {
+    CCorrAdvance dialog(strDelimiters, strMinDelimitersLength, bWarnOnLargeDifferences, nullptr);
+    const INT_PTR nResult = dialog.DoModal();
+    if (nResult == IDOK) {
+        strDelimiters = dialog.m_strDelimiters;
+        strMinDelimitersLength = dialog.m_strMinDelimitersLength;
+        bWarnOnLargeDifferences = dialog.m_bWarnOnLargeDifferences;
+    }
+    return static_cast<int>(nResult);
+}
+
+static_assert(std::is_same_v<decltype(&create_new_tab), PageFactory>);
+static_assert(std::is_same_v<decltype(&create_new_tab1), PageFactory>);
+static_assert(std::is_same_v<decltype(&open_corr_advance), OpenCorrAdvance>);

@@ -35,9 +35,21 @@ const FailureCase kFailures[] = {
     {"BadTypeEscape", "--script s.tovik", "type a\\q\n", 3, "s.tovik:1: type: a bad escape"},
     {"CommandAfterTheSheetClosed", "--script s.tovik", "ok\ndump\n", 3,
      "s.tovik:2: \"dump\" after the sheet closed (only open may follow)"},
+    {"AdvancedWithoutQuotes", "--script s.tovik", "advanced x \"7\" 1\n", 3,
+     "s.tovik:1: advanced: expected \"DELIMITERS\" \"LENGTH\" 0|1"},
+    {"AdvancedUnclosedQuote", "--script s.tovik", "advanced \"x\" \"7 1\n", 3, "s.tovik:1: advanced: expected"},
+    {"AdvancedBadFlag", "--script s.tovik", "advanced \"x\" \"7\" yes\n", 3, "s.tovik:1: advanced: expected"},
+    {"AdvancedWithoutTheEntry", "--plugin " + BinaryPath("libtovik_fake_plugin.so") + " --script s.tovik",
+     "advanced \"x\" \"7\" 1\n", 3, "s.tovik:1: advanced: the plug-in cannot open the Advanced Correlation dialog"},
     {"OpenWhileOpen", "--script s.tovik", "open\n", 3, "s.tovik:1: open: the sheet is still open"},
     {"ScriptFromStandardInput", "--script -", "dump 99\n", 3, "stdin:1: the active window has no control 99"},
     {"ScriptFileMissing", "--script none.tovik", nullptr, 3, "tovik: cannot read the script none.tovik"},
+    {"RenderAfterTheScriptClosedTheSheet", "--script s.tovik --render p.png", "ok\n", 5,
+     "tovik: --render: the script closed the sheet itself: nothing to draw"},
+    {"RenderIntoAMissingFolder", "--script s.tovik --render missing/p.png", "", 5,
+     "tovik: --render: cannot write missing/p.png: No such file or directory"},
+    {"RenderAfterAScriptError", "--script s.tovik --render p.png", "click 4242\n", 3,
+     "s.tovik:1: the active window has no control 4242"},
 };
 
 // Names the row in ctest's listing instead of the struct's bytes.

@@ -1,5 +1,6 @@
-// tovik's own resources. The framework searches the application's module
-// before the plug-in's, so the toolkit's dialogs find these strings by number.
+// The host programs' own strings (tovik's and the gallery's). The framework
+// searches the application's module before the plug-in's, so the toolkit's
+// dialogs find these strings by number.
 #include <windows.h>
 
 #include <win32_resources.h>
