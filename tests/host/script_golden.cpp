@@ -1,5 +1,6 @@
 // Golden scripts: each scripts/NAME.tovik runs through the real tovik and the
-// real plug-in, and must print NAME.stdout and leave the profile file NAME.ini.
+// real plug-in, and must print NAME.stdout and leave the profile file NAME.ini;
+// each scripts/NAME.gallery runs through the gallery and must print NAME.stdout.
 //
 //   first line "# args: ..."   tovik's options besides --script (optional;
 //                              @BIN@ is the build's bin/)
@@ -23,13 +24,16 @@ namespace fs = std::filesystem;
 constexpr char kArgsMark[] = "# args: ";
 constexpr char kProfileName[] = "tovik.ini";
 constexpr char kBinMark[] = "@BIN@";
+constexpr char kTovikScript[] = ".tovik";
+constexpr char kGalleryScript[] = ".gallery";
 
 fs::path ScriptDir() { return fs::path(SourcePath("tests/host/scripts")); }
 
 std::vector<std::string> GoldenScripts() {
     std::vector<std::string> names;
     for (const fs::directory_entry& entry : fs::directory_iterator(ScriptDir())) {
-        if (entry.path().extension() == ".tovik") names.push_back(entry.path().stem().string());
+        const fs::path extension = entry.path().extension();
+        if (extension == kTovikScript || extension == kGalleryScript) names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -56,7 +60,9 @@ class GoldenScript : public testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenScript, PrintsAndStoresWhatItsGoldenFilesSay) {
     if (!PluginsBuilt()) GTEST_SKIP() << "the plug-in libraries are not built";
-    const fs::path base = ScriptDir() / GetParam();
+    const fs::path scriptFile = ScriptDir() / GetParam();
+    const bool bGallery = scriptFile.extension() == kGalleryScript;
+    const fs::path base = fs::path(scriptFile).replace_extension();
     const auto sibling = [&base](const std::string& suffix) { return base.string() + suffix; };
 
     testing_support::TempDir dir;
@@ -65,8 +71,9 @@ TEST_P(GoldenScript, PrintsAndStoresWhatItsGoldenFilesSay) {
     if (bHadProfile) fs::copy_file(sibling(".before.ini"), profile);
     const std::string before = bHadProfile ? testing_support::ReadFile(profile) : std::string();
 
-    const std::string script = testing_support::ReadFile(sibling(".tovik"));
-    const TovikRun run = RunTovik(dir, ScriptArgs(script) + " --script " + ShellQuote(sibling(".tovik")));
+    const std::string script = testing_support::ReadFile(scriptFile.string());
+    const TovikRun run = RunTovik(dir, ScriptArgs(script) + " --script " + ShellQuote(scriptFile.string()), "",
+                                  bGallery ? "gallery" : "tovik");
 
     EXPECT_EQ(run.nStatus, 0) << run.strErr;
     EXPECT_EQ(run.strErr, "");
@@ -80,6 +87,11 @@ TEST_P(GoldenScript, PrintsAndStoresWhatItsGoldenFilesSay) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, GoldenScript, testing::ValuesIn(GoldenScripts()),
-                         [](const testing::TestParamInfo<std::string>& row) { return row.param; });
+                         [](const testing::TestParamInfo<std::string>& row) {
+                             // Test names may hold letters, digits and underscores only.
+                             std::string name = row.param;
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
+                         });
 
 }  // namespace
