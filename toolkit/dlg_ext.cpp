@@ -1,8 +1,12 @@
 // The dialog extension: the font choice, the read-only walk, the language
-// fonts and the extra controls.
+// fonts, the extra controls, and the toolkit edits it attaches and validates.
 #include "dlg_ext.h"
 
 #include <syskit32.h>
+
+#include "paredit.h"
+#include "spin_messages.h"
+#include "spinedit.h"
 
 #include <algorithm>
 #include <cctype>
@@ -179,4 +183,37 @@ BOOL CDlgExt::ApplyExtraControls() {
         }
     }
     return TRUE;
+}
+
+// ---- The toolkit's edits ----
+
+BOOL CDlgExt::ValidateIntSpinEdits(BOOL bShowErrors) {
+    // Only windows attached to an integer spin edit object are asked; the
+    // first refusal ends the walk, so the user sees one prompt at a time.
+    return VisitChildren(GetFirstControl(), [bShowErrors](CWnd& control) {
+        if (!control.IsKindOf(RUNTIME_CLASS(CIntSpinEdit))) return true;
+        return static_cast<CIntSpinEdit&>(control).IsValueValid(bShowErrors) != FALSE;
+    }) ? TRUE : FALSE;
+}
+
+CWnd* CDlgExt::AttachDigitEdit(CParsedEdit& edit, CWnd* pDialog, int nIDEdit, int nIDSpin) {
+    return AttachParsedEdit(edit, PARSE_DIGITS, pDialog, nIDEdit, nIDSpin);
+}
+
+CWnd* CDlgExt::AttachLockedEdit(CParsedEdit& edit, CWnd* pDialog, int nIDEdit, int nIDSpin) {
+    // No class at all: the spin button still counts the text, the keyboard cannot change it.
+    constexpr WORD kNoTypedInput = 0;
+    return AttachParsedEdit(edit, kNoTypedInput, pDialog, nIDEdit, nIDSpin);
+}
+
+CWnd* CDlgExt::AttachParsedEdit(CParsedEdit& edit, WORD wAccept, CWnd* pDialog, int nIDEdit, int nIDSpin) {
+    edit.m_wAccept = wAccept;
+    if (pDialog->GetDlgItem(nIDEdit)) edit.SubclassDlgItem(static_cast<UINT>(nIDEdit), pDialog);
+    return AssociateSpin(GetControl(nIDSpin), &edit);
+}
+
+CWnd* CDlgExt::AssociateSpin(CWnd* pSpin, CWnd* pEdit) {
+    if (!pSpin) return nullptr;
+    const LRESULT lAnswer = pSpin->SendMessage(SPM_SETASSOCIATE, reinterpret_cast<WPARAM>(AfxGetSafeHwnd(pEdit)), 0);
+    return CWnd::FromHandle(reinterpret_cast<HWND>(lAnswer));
 }

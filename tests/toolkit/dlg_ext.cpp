@@ -10,6 +10,9 @@
 #include <win32_resources.h>
 
 #include <dlg_ext.h>
+#include <paredit.h>
+#include <spin_button.h>
+#include <spinedit.h>
 
 #include <algorithm>
 #include <memory>
@@ -17,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "spin_test_support.h"
 #include "temp_dir.h"
 
 namespace {
@@ -42,6 +46,11 @@ constexpr int kPush = 108;
 constexpr int kSpin = 109;
 constexpr int kBelowExtra = EXT_FIRST_EXTRA_ID - 1;
 constexpr int kLastExtra = EXT_END_EXTRA_ID - 1;
+constexpr int kFirstEdit = 201;
+constexpr int kFirstSpin = 202;
+constexpr int kSecondEdit = 203;
+constexpr int kSecondSpin = 204;
+constexpr int kPlainEdit = 205;
 // The extension's fields after m_nControlIDs start with m_nControlCount: a
 // walk that read past the list with the count 500 would find this ID there.
 constexpr int kIdOfTheCountField = 500;
@@ -118,6 +127,17 @@ win32::DialogTemplate ControlsDialog(win32::DialogHeader header) {
 const win32::DialogTemplate kWesternDialog =
     ControlsDialog({.fontName = "Arial", .extended = true, .charset = ANSI_CHARSET});
 
+// Two edits with their spin buttons, and an edit without one.
+const win32::DialogTemplate kSpinDialog{
+    {.caption = "Spins", .style = kDialogStyle, .cx = 150, .cy = 80, .fontName = "MS Sans Serif"},
+    {
+        {"Edit", "", kFirstEdit, 5, 5, 40, 12, WS_BORDER | WS_TABSTOP},
+        {SPIN_BUTTON_CLASS, "", kFirstSpin, 45, 5, 10, 12, 0},
+        {"Edit", "", kSecondEdit, 5, 25, 40, 12, WS_BORDER | WS_TABSTOP},
+        {SPIN_BUTTON_CLASS, "", kSecondSpin, 45, 25, 10, 12, 0},
+        {"Edit", "not a number", kPlainEdit, 5, 45, 40, 12, WS_BORDER | WS_TABSTOP},
+    }};
+
 const std::string kReadOnlyCaption = "Close (read-only)";
 const WIN32_STRING_RESOURCE kStrings[] = {{IDS_EXT_READONLY_OK, kReadOnlyCaption.c_str()}};
 const WIN32_MODULE_RESOURCE_TABLE kTable = {nullptr, 0, kStrings, WIN32_COUNT_OF(kStrings)};
@@ -143,7 +163,10 @@ HFONT FontOf(HWND hWnd) { return reinterpret_cast<HFONT>(::SendMessageA(hWnd, WM
 
 class DlgExtTest : public ::testing::Test {
 protected:
-    void SetUp() override { win32::ResetWindowSystem(); }
+    void SetUp() override {
+        win32::ResetWindowSystem();
+        ASSERT_TRUE(RegisterSpinButtonClass());
+    }
     void TearDown() override {
         m_dialog.reset();
         win32::ResetWindowSystem();
@@ -405,6 +428,67 @@ TEST_F(DlgExtTest, TheWalksVisitTheFirst200Children) {
         const bool bVisited = nChild < EXT_MAX_CONTROLS;
         EXPECT_EQ(StateOf(nID), bVisited ? "disabled read-only" : "enabled") << "child " << nChild;
         EXPECT_EQ(FontKindOf(nID), bVisited ? "Japanese" : "dialog") << "child " << nChild;
+    }
+}
+
+// ---- The toolkit's edits ----
+
+TEST_F(DlgExtTest, IntegerSpinEditsAreValidatedUntilTheFirstRefusal) {
+    CExtDialog& dialog = NewDialog(kWestern);
+    Open(kSpinDialog);
+    EXPECT_TRUE(dialog.ValidateIntSpinEdits(TRUE)) << "plain edits are not asked, whatever they hold";
+
+    constexpr int kMin = 0;
+    constexpr int kMax = 10;
+    CIntSpinEdit first(kMin, kMax, 3, "%d");
+    CIntSpinEdit second(kMin, kMax, 4, "%d");
+    ASSERT_TRUE(first.AttachSpinById(kFirstSpin, &dialog, kFirstEdit));
+    ASSERT_TRUE(second.AttachSpinById(kSecondSpin, &dialog, kSecondEdit));
+    EXPECT_TRUE(dialog.ValidateIntSpinEdits(TRUE));
+    EXPECT_TRUE(win32::Headless().MessageBoxes().empty());
+
+    first.SetWindowText("many");
+    second.SetWindowText("20");
+    EXPECT_FALSE(dialog.ValidateIntSpinEdits(FALSE));
+    EXPECT_TRUE(win32::Headless().MessageBoxes().empty()) << "without errors shown";
+    EXPECT_FALSE(dialog.ValidateIntSpinEdits(TRUE));
+    EXPECT_EQ(win32::Headless().MessageBoxes().size(), 1u) << "the walk stops at the first refusal";
+    EXPECT_EQ(CWnd::GetFocus(), &first) << "the refusing edit takes the focus";
+}
+
+struct AttachCase {
+    const char* name;
+    CWnd* (CDlgExt::*pfnAttach)(CParsedEdit&, CWnd*, int, int);
+    const char* afterTyping;  // "4a2-" typed into the empty edit
+};
+
+const AttachCase kAttachCases[] = {
+    {"DigitEdit", &CDlgExt::AttachDigitEdit, "42"},
+    {"LockedEdit", &CDlgExt::AttachLockedEdit, ""},
+};
+
+TEST_F(DlgExtTest, AnAttachedParsedEditFiltersTypingAndFollowsItsSpinButton) {
+    for (const AttachCase& c : kAttachCases) {
+        SCOPED_TRACE(c.name);
+        CExtDialog& dialog = NewDialog(kWestern);
+        Open(kSpinDialog);
+        CParsedEdit edit;
+        EXPECT_EQ((dialog.*c.pfnAttach)(edit, &dialog, kFirstEdit, kFirstSpin), nullptr)
+            << "a new spin button had no associate";
+        ASSERT_EQ(edit.m_hWnd, Item(kFirstEdit));
+
+        headless::Click(edit.m_hWnd);
+        headless::TypeText("4a2-");
+        headless::PumpMessages(dialog.m_hWnd);
+        EXPECT_EQ(edit.GetWindowText(), c.afterTyping);
+
+        edit.SetWindowText("7");
+        spin_test::ClickArrow(Item(kFirstSpin), spin_test::Half::Upper, dialog.m_hWnd);
+        EXPECT_EQ(edit.GetWindowText(), "8") << "the spin button steps the edit";
+
+        CWnd* pAnswer = CDlgExt::AssociateSpin(dialog.GetControl(kFirstSpin), nullptr);
+        EXPECT_EQ(AfxGetSafeHwnd(pAnswer), edit.m_hWnd) << "the spin button answers with its previous associate";
+        m_dialog.reset();
     }
 }
 
