@@ -4,13 +4,14 @@
 
 #include <syskit32.h>
 
+#include <algorithm>
+#include <cassert>
+#include <cctype>
+#include <string_view>
+
 #include "paredit.h"
 #include "spin_messages.h"
 #include "spinedit.h"
-
-#include <algorithm>
-#include <cctype>
-#include <string_view>
 
 namespace {
 
@@ -134,6 +135,7 @@ BOOL CDlgExt::ApplyReadOnly() {
 }
 
 BOOL CDlgExt::ApplyReadOnlyToControl(CWnd* pControl) {
+    assert(pControl);
     const std::string strClass = ClassNameOf(*pControl, kReadOnlyClassNameSize);
     const int nID = pControl->GetDlgCtrlID();
     if (!m_bAllControls) {
@@ -207,6 +209,7 @@ CWnd* CDlgExt::AttachLockedEdit(CParsedEdit& edit, CWnd* pDialog, int nIDEdit, i
 }
 
 CWnd* CDlgExt::AttachParsedEdit(CParsedEdit& edit, WORD wAccept, CWnd* pDialog, int nIDEdit, int nIDSpin) {
+    assert(pDialog);
     edit.m_wAccept = wAccept;
     if (pDialog->GetDlgItem(nIDEdit)) edit.SubclassDlgItem(static_cast<UINT>(nIDEdit), pDialog);
     return AssociateSpin(GetControl(nIDSpin), &edit);

@@ -1,7 +1,8 @@
 // The dialog extension on a real modeless dialog that carries it, as any
 // dialog class of the toolkit may: the font choice by system and dialog
 // language, read-only mode, the extra controls, the walks' limit of 200
-// children and the features that turn the walks on.
+// children, the features that turn the walks on, and the toolkit edits it
+// validates and attaches to their spin buttons.
 #include <afxwin.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -98,7 +99,7 @@ private:
 };
 
 win32::DialogTemplate ControlsDialog(win32::DialogHeader header) {
-    header.caption = "Extended";
+    header.caption = "Controls";
     header.style = kDialogStyle;
     header.cx = 300;
     header.cy = 200;
@@ -228,9 +229,8 @@ struct FontCase {
 const FontCase kFontCases[] = {
     {"WesternFontOnJapaneseSystem", {.fontName = "Arial", .extended = true, .charset = ANSI_CHARSET}, kJapanese, 1,
      {kLargeHeight, FW_DONTCARE, SHIFTJIS_CHARSET, kJapaneseFace}, true},
-    {"JapaneseFontOnJapaneseSystem",
-     {.fontName = kJapaneseFace.c_str(), .extended = true, .charset = SHIFTJIS_CHARSET}, kJapanese, 3,
-     {kLargeHeight, FW_DONTCARE, SHIFTJIS_CHARSET, kJapaneseFace}, false},
+    {"JapaneseFontOnJapaneseSystem", {.fontName = "MS Mincho", .extended = true, .charset = SHIFTJIS_CHARSET},
+     kJapanese, 3, {kLargeHeight, FW_DONTCARE, SHIFTJIS_CHARSET, "MS Mincho"}, false},
     {"WesternFontOnWesternSystem", {.fontName = "Arial", .extended = true, .charset = ANSI_CHARSET}, kWestern, 1,
      {kLargeHeight, FW_DONTCARE, ANSI_CHARSET, "Arial"}, false},
     {"NoFontOnJapaneseSystem", {}, kJapanese, 3, {kLargeHeight, FW_DONTCARE, SHIFTJIS_CHARSET, kJapaneseFace}, false},
