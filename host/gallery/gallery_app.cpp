@@ -1,0 +1,66 @@
+// The gallery's run: the toolkit's window classes first, then the sheet of
+// its pages; when the sheet has closed, each page reports what its controls
+// committed.
+#include "gallery_app.h"
+
+#include <spin_button.h>
+
+#include <iostream>
+
+#include "main_window.h"
+#include "modular_page.h"
+#include "parsed_page.h"
+#include "script_driver.h"
+#include "spin_page.h"
+#include "tovik_options.h"
+
+namespace {
+constexpr char kAppName[] = "Gallery";
+constexpr char kSheetCaption[] = "Toolkit gallery";
+}  // namespace
+
+CGalleryApp::CGalleryApp() : CWinApp(kAppName) {}
+
+int CGalleryApp::RunGallery(const GalleryOptions& options) {
+    std::ifstream scriptFile;
+    std::istream* pScript = OpenScript(options.strScript, scriptFile);
+    if (!pScript) {
+        std::cerr << "gallery: cannot read the script " << options.strScript << '\n';
+        return TOVIK_EXIT_SCRIPT;
+    }
+    CScriptDriver driver(*pScript, ScriptName(options.strScript), std::cout, std::cerr);
+    RegisterSpinButtonClass();
+
+    win32::SetDisplayDriver(&driver);
+    CMainWindow mainWindow(std::cout);
+    mainWindow.CreateHidden();
+    m_pMainWnd = &mainWindow;
+    std::ostream& report = std::cout;
+    int nStatus = TOVIK_EXIT_OK;
+    do {
+        CSpinPage spinPage(report);
+        CParsedPage parsedPage(report);
+        CModularPage modularPage(report);
+        CGalleryPage* const pages[] = {&spinPage, &parsedPage, &modularPage};
+        CPropertySheet sheet(kSheetCaption, &mainWindow);
+        for (CGalleryPage* pPage : pages) sheet.AddPage(pPage);
+        if (!options.strPage.empty()) {
+            const int nPage = sheet.FindPageByCaption(options.strPage);
+            if (nPage < 0) {
+                std::cerr << "gallery: --page: the sheet has no page \"" << options.strPage << "\"\n";
+                nStatus = TOVIK_EXIT_USAGE;
+                break;
+            }
+            sheet.SetActivePage(nPage);
+        }
+        driver.AttachSheet(&sheet);
+        sheet.DoModal();
+        driver.AttachSheet(nullptr);
+        for (CGalleryPage* pPage : pages) pPage->ReportValues();
+    } while (driver.ReadToNextOpen());
+    m_pMainWnd = nullptr;
+    mainWindow.DestroyWindow();
+    win32::SetDisplayDriver(nullptr);
+    if (driver.Failed()) return TOVIK_EXIT_SCRIPT;
+    return nStatus;
+}

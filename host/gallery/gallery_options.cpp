@@ -1,0 +1,29 @@
+// The command line of gallery.
+#include "gallery_options.h"
+
+#include "command_line.h"
+
+const char GALLERY_USAGE[] =
+    "usage: gallery --script FILE [options]\n"
+    "  --script FILE        drive the gallery's sheet with the commands in FILE (- reads standard input)\n"
+    "  --page CAPTION       open the sheet on this page (default the first)\n"
+    "  --help               print this text\n";
+
+namespace {
+
+const ValueOption<GalleryOptions> kValueOptions[] = {
+    StoreIn("--script", &GalleryOptions::strScript),
+    StoreIn("--page", &GalleryOptions::strPage),
+};
+
+}  // namespace
+
+std::optional<GalleryOptions> ParseGalleryOptions(const std::vector<std::string>& args, std::string& error) {
+    GalleryOptions options;
+    if (!ParseCommandLine<GalleryOptions>(args, kValueOptions, options, options.bHelp, error)) return std::nullopt;
+    if (!options.bHelp && options.strScript.empty()) {
+        error = "no front end: give --script FILE (- reads standard input)";
+        return std::nullopt;
+    }
+    return options;
+}
