@@ -4,9 +4,6 @@
 
 namespace {
 
-// The page record size the options tabs have always declared to the sheet.
-constexpr DWORD kPropertyPageRecordSize = 52;
-
 std::string OrEmpty(LPCSTR lpsz) { return lpsz ? lpsz : ""; }
 
 bool IsKeyHeld(int nVirtKey) { return ::GetKeyState(nVirtKey) < 0; }
@@ -14,7 +11,7 @@ bool IsKeyHeld(int nVirtKey) { return ::GetKeyState(nVirtKey) < 0; }
 }  // namespace
 
 CCfgTab::CCfgTab(LPCSTR lpszSource, LPCSTR lpszExtra, LPCSTR lpszProtocol, UINT nIDTemplate, UINT nIDCaption)
-    : CPropertyPage(nIDTemplate, nIDCaption, kPropertyPageRecordSize),
+    : CBasePropertyPage(nIDTemplate, nIDCaption),
       m_strSource(OrEmpty(lpszSource)),
       m_strProtocol(OrEmpty(lpszProtocol)),
       m_strExtra(OrEmpty(lpszExtra)),
@@ -22,7 +19,7 @@ CCfgTab::CCfgTab(LPCSTR lpszSource, LPCSTR lpszExtra, LPCSTR lpszProtocol, UINT 
 
 CCfgTab::CCfgTab(LPCSTR lpszSource, LPCSTR lpszExtra, LPCSTR lpszProtocol, LPCSTR lpszTemplateName,
                  UINT nIDCaption)
-    : CPropertyPage(lpszTemplateName, nIDCaption, kPropertyPageRecordSize),
+    : CBasePropertyPage(lpszTemplateName, nIDCaption),
       m_strSource(OrEmpty(lpszSource)),
       m_strProtocol(OrEmpty(lpszProtocol)),
       m_strExtra(OrEmpty(lpszExtra)),

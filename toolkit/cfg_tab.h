@@ -25,10 +25,12 @@
 #include <string>
 #include <vector>
 
+#include "basepage.h"
+
 // A help topic is this base plus the page's or dialog's template ID.
 inline constexpr UINT CFG_TAB_HELP_BASE = 0x20000;
 
-class CCfgTab : public CPropertyPage {
+class CCfgTab : public CBasePropertyPage {
 public:
     // ---- Construction ----
     // The strings come from the host in this order; the caption ID 0 takes the
@@ -58,10 +60,10 @@ public:
     // ---- Framework overridables ----
     BOOL OnInitDialog() override {
         LoadOptions();
-        // The dialog's own initialisation moves the freshly loaded fields into
-        // the controls; its answer is not used, the page always takes the
-        // default focus.
-        CPropertyPage::OnInitDialog();
+        // The base page's initialisation moves the freshly loaded fields into
+        // the controls, then runs the dialog extension; the page always takes
+        // the default focus.
+        CBasePropertyPage::OnInitDialog();
         return TRUE;
     }
     BOOL OnKillActive() override {
@@ -91,10 +93,10 @@ public:
     virtual void DrawBitmap(CBitmap* /*pBitmap*/, int /*nIDCtrl*/) {}
 
 protected:
-    // The base has no message entries of its own yet: its map is the property
+    // The base has no message entries of its own yet: its map is the base
     // page's. Written out inline rather than with BEGIN_MESSAGE_MAP, for the
     // reason at the top of this header.
-    static const AFX_MSGMAP* GetThisMessageMap() { return CPropertyPage::GetThisMessageMap(); }
+    static const AFX_MSGMAP* GetThisMessageMap() { return CBasePropertyPage::GetThisMessageMap(); }
     const AFX_MSGMAP* GetMessageMap() const override { return GetThisMessageMap(); }
 };
 
