@@ -101,13 +101,18 @@ POINT CentreOf(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (r
 
 }  // namespace
 
-std::istream* OpenScript(const std::string& name, std::ifstream& file) {
-    if (name == kStandardInput) return &std::cin;
-    file.open(name, std::ios::binary);
-    return file ? &file : nullptr;
+bool CScriptSource::Open(const std::string& name) {
+    m_strName = name;
+    if (name.empty()) return true;
+    if (name == kStandardInput) {
+        m_strName = kStandardInputName;
+        m_pStream = &std::cin;
+        return true;
+    }
+    m_file.open(name, std::ios::binary);
+    m_pStream = &m_file;
+    return static_cast<bool>(m_file);
 }
-
-std::string ScriptName(const std::string& name) { return name == kStandardInput ? kStandardInputName : name; }
 
 CScriptDriver::CScriptDriver(std::istream& script, std::string fileName, std::ostream& out, std::ostream& err)
     : m_script(script), m_strFileName(std::move(fileName)), m_out(out), m_err(err) {

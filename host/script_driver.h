@@ -15,17 +15,29 @@
 #include <fstream>
 #include <functional>
 #include <istream>
+#include <sstream>
 #include <ostream>
 #include <string>
 #include <utility>
 
 class CPropertySheet;
 
-// The script that --script names: standard input for "-", else the file,
-// opened into file. Null when the file cannot be read.
-std::istream* OpenScript(const std::string& name, std::ifstream& file);
-// How messages name that script ("stdin" for standard input).
-std::string ScriptName(const std::string& name);
+// The commands a run reads: the file --script names, standard input for
+// "-", or none at all for a run without a script.
+class CScriptSource {
+public:
+    // False when the file cannot be read.
+    bool Open(const std::string& name);
+    std::istream& Stream() { return *m_pStream; }
+    // How messages name the script ("stdin" for standard input).
+    const std::string& Name() const { return m_strName; }
+
+private:
+    std::ifstream m_file;
+    std::istringstream m_noCommands;
+    std::istream* m_pStream = &m_noCommands;
+    std::string m_strName;
+};
 
 class CScriptDriver final : public win32::DisplayDriver {
 public:

@@ -49,16 +49,14 @@ int CTovikApp::RunHost(const TovikOptions& options) {
     SetProfileName(options.strProfile);
     if (!options.strProtocolsDir.empty()) SetbookSetXpdDirectory(options.strProtocolsDir.c_str());
 
-    std::ifstream scriptFile;
-    // --render without a script runs no commands: the sheet is drawn as it
-    // opens, then the end of the (empty) script closes it as Cancel does.
-    std::istringstream noCommands;
-    std::istream* pScript = options.strScript.empty() ? &noCommands : OpenScript(options.strScript, scriptFile);
-    if (!pScript) {
+    // Without a script the sheet opens and the end of the (empty) script
+    // closes it as Cancel does: what --render alone needs.
+    CScriptSource script;
+    if (!script.Open(options.strScript)) {
         std::cerr << "tovik: cannot read the script " << options.strScript << '\n';
         return TOVIK_EXIT_SCRIPT;
     }
-    CScriptDriver driver(*pScript, ScriptName(options.strScript), std::cout, std::cerr);
+    CScriptDriver driver(script.Stream(), script.Name(), std::cout, std::cerr);
     const CRenderAtEnd picture(driver, options.strRender, kProgramName, std::cerr);
 
     const std::string pluginFile = options.strPlugin.empty() ? DefaultPluginFile(options.bEarlierEdition) : options.strPlugin;

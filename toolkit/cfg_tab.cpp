@@ -11,9 +11,6 @@
 
 namespace {
 
-// The page record size the options tabs have always declared to the sheet.
-constexpr DWORD kPropertyPageRecordSize = 52;
-
 // Class names are read into a buffer of this size and compared exactly.
 constexpr int kClassNameSize = 128;
 constexpr std::string_view kComboBoxClass = "ComboBox";
@@ -106,7 +103,7 @@ void EnableGroup(CWnd& dialog, const int* pIDs, BOOL bEnable) {
 // ---- Construction ----
 
 CCfgTab::CCfgTab(LPCSTR lpszSource, LPCSTR lpszExtra, LPCSTR lpszProtocol, UINT nIDTemplate, UINT nIDCaption)
-    : CCfgTabBase(nIDTemplate, nIDCaption, kPropertyPageRecordSize),
+    : CBasePropertyPage(nIDTemplate, nIDCaption),
       m_strSource(OrEmpty(lpszSource)),
       m_strProtocol(OrEmpty(lpszProtocol)),
       m_strExtra(OrEmpty(lpszExtra)),
@@ -114,7 +111,7 @@ CCfgTab::CCfgTab(LPCSTR lpszSource, LPCSTR lpszExtra, LPCSTR lpszProtocol, UINT 
 
 CCfgTab::CCfgTab(LPCSTR lpszSource, LPCSTR lpszExtra, LPCSTR lpszProtocol, LPCSTR lpszTemplateName,
                  UINT nIDCaption)
-    : CCfgTabBase(lpszTemplateName, nIDCaption, kPropertyPageRecordSize),
+    : CBasePropertyPage(lpszTemplateName, nIDCaption),
       m_strSource(OrEmpty(lpszSource)),
       m_strProtocol(OrEmpty(lpszProtocol)),
       m_strExtra(OrEmpty(lpszExtra)),
@@ -135,7 +132,7 @@ BOOL CCfgTab::OnHelpInfo(HELPINFO* /*pHelpInfo*/) {
 
 void CCfgTab::OnTimer(UINT_PTR nIDEvent) {
     EndCaptionTimer();
-    CCfgTabBase::OnTimer(nIDEvent);
+    CBasePropertyPage::OnTimer(nIDEvent);
 }
 
 // ---- Clearing, recording and replaying control values ----

@@ -36,6 +36,8 @@
 #include <string>
 #include <vector>
 
+#include "basepage.h"
+
 // A help topic is this base plus the page's or dialog's template ID.
 inline constexpr UINT CFG_TAB_HELP_BASE = 0x20000;
 
@@ -53,11 +55,8 @@ struct ControlState {
     friend bool operator==(const ControlState&, const ControlState&) = default;
 };
 
-class CCfgTab : public CPropertyPage {
+class CCfgTab : public CBasePropertyPage {
 public:
-    // The class the options tab builds on: its map is the next in the chain.
-    using CCfgTabBase = CPropertyPage;
-
     // ---- Construction ----
     // The strings come from the host in this order; the caption ID 0 takes the
     // tab's caption from the template.
@@ -86,17 +85,17 @@ public:
     // ---- Framework overridables ----
     BOOL OnInitDialog() override {
         LoadOptions();
-        // The dialog's own initialisation moves the freshly loaded fields into
-        // the controls; its answer is not used, the page always takes the
-        // default focus.
-        CCfgTabBase::OnInitDialog();
+        // The base page's initialisation moves the freshly loaded fields into
+        // the controls, then runs the dialog extension; the page always takes
+        // the default focus.
+        CBasePropertyPage::OnInitDialog();
         return TRUE;
     }
     BOOL OnKillActive() override {
         // A refusing page has already told the user why; the controls keep
         // what the user typed and nothing reaches the fields.
         if (!ValidateOptions()) return FALSE;
-        return CCfgTabBase::OnKillActive();
+        return CBasePropertyPage::OnKillActive();
     }
 
     // ---- The contract, in slot order ----
@@ -170,7 +169,7 @@ protected:
             ON_WM_HELPINFO()
             ON_WM_TIMER()
             {0, 0, 0, 0, AfxHandler{}}};
-        static constexpr AFX_MSGMAP messageMap = {&CCfgTabBase::GetThisMessageMap, entries};
+        static constexpr AFX_MSGMAP messageMap = {&CBasePropertyPage::GetThisMessageMap, entries};
         return &messageMap;
     }
     const AFX_MSGMAP* GetMessageMap() const override { return GetThisMessageMap(); }

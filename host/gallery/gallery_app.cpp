@@ -10,25 +10,29 @@
 #include "main_window.h"
 #include "modular_page.h"
 #include "parsed_page.h"
+#include "render_at_end.h"
 #include "script_driver.h"
 #include "spin_page.h"
 #include "tovik_options.h"
 
 namespace {
 constexpr char kAppName[] = "Gallery";
+constexpr char kProgramName[] = "gallery";
 constexpr char kSheetCaption[] = "Toolkit gallery";
 }  // namespace
 
 CGalleryApp::CGalleryApp() : CWinApp(kAppName) {}
 
 int CGalleryApp::RunGallery(const GalleryOptions& options) {
-    std::ifstream scriptFile;
-    std::istream* pScript = OpenScript(options.strScript, scriptFile);
-    if (!pScript) {
+    // Without a script the sheet opens and the end of the (empty) script
+    // closes it as Cancel does: what --render alone needs.
+    CScriptSource script;
+    if (!script.Open(options.strScript)) {
         std::cerr << "gallery: cannot read the script " << options.strScript << '\n';
         return TOVIK_EXIT_SCRIPT;
     }
-    CScriptDriver driver(*pScript, ScriptName(options.strScript), std::cout, std::cerr);
+    CScriptDriver driver(script.Stream(), script.Name(), std::cout, std::cerr);
+    const CRenderAtEnd picture(driver, options.strRender, kProgramName, std::cerr);
     RegisterSpinButtonClass();
 
     win32::SetDisplayDriver(&driver);
@@ -62,5 +66,5 @@ int CGalleryApp::RunGallery(const GalleryOptions& options) {
     mainWindow.DestroyWindow();
     win32::SetDisplayDriver(nullptr);
     if (driver.Failed()) return TOVIK_EXIT_SCRIPT;
-    return nStatus;
+    return nStatus != TOVIK_EXIT_OK ? nStatus : picture.Status();
 }

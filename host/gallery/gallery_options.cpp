@@ -5,7 +5,9 @@
 
 const char GALLERY_USAGE[] =
     "usage: gallery --script FILE [options]\n"
+    "       gallery --render FILE.png [options]\n"
     "  --script FILE        drive the gallery's sheet with the commands in FILE (- reads standard input)\n"
+    "  --render FILE.png    write a picture of the active window to FILE.png when the script has run out\n"
     "  --page CAPTION       open the sheet on this page (default the first)\n"
     "  --help               print this text\n";
 
@@ -14,6 +16,7 @@ namespace {
 const ValueOption<GalleryOptions> kValueOptions[] = {
     StoreIn("--script", &GalleryOptions::strScript),
     StoreIn("--page", &GalleryOptions::strPage),
+    StoreIn("--render", &GalleryOptions::strRender),
 };
 
 }  // namespace
@@ -21,8 +24,8 @@ const ValueOption<GalleryOptions> kValueOptions[] = {
 std::optional<GalleryOptions> ParseGalleryOptions(const std::vector<std::string>& args, std::string& error) {
     GalleryOptions options;
     if (!ParseCommandLine<GalleryOptions>(args, kValueOptions, options, options.bHelp, error)) return std::nullopt;
-    if (!options.bHelp && options.strScript.empty()) {
-        error = "no front end: give --script FILE (- reads standard input)";
+    if (!options.bHelp && options.strScript.empty() && options.strRender.empty()) {
+        error = "no front end: give --script FILE (- reads standard input) or --render FILE.png";
         return std::nullopt;
     }
     return options;

@@ -9,6 +9,7 @@
 struct GalleryOptions {
     std::string strScript;  // "-" reads standard input
     std::string strPage;    // empty: the first page
+    std::string strRender;  // the PNG file of --render, empty without it
     bool bHelp = false;
 };
 
