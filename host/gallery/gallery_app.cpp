@@ -5,8 +5,12 @@
 
 #include <spin_button.h>
 
+#include <cstdlib>
+#include <initializer_list>
 #include <iostream>
+#include <string>
 
+#include "base_page.h"
 #include "main_window.h"
 #include "modular_page.h"
 #include "parsed_page.h"
@@ -18,6 +22,8 @@
 namespace {
 constexpr char kAppName[] = "Gallery";
 constexpr char kProgramName[] = "gallery";
+// syskit32's os_get_os_lang answers this variable's number when it is set.
+constexpr char kLanguageVariable[] = "SYSKIT_OS_LANG";
 constexpr char kSheetCaption[] = "Toolkit gallery";
 }  // namespace
 
@@ -34,6 +40,8 @@ int CGalleryApp::RunGallery(const GalleryOptions& options) {
     CScriptDriver driver(script.Stream(), script.Name(), std::cout, std::cerr);
     const CRenderAtEnd picture(driver, options.strRender, kProgramName, std::cerr);
     RegisterSpinButtonClass();
+    // The dialog extension reads the system language at construction of each page.
+    if (options.nLanguage != 0) ::setenv(kLanguageVariable, std::to_string(options.nLanguage).c_str(), 1);
 
     win32::SetDisplayDriver(&driver);
     CMainWindow mainWindow(std::cout);
@@ -45,9 +53,12 @@ int CGalleryApp::RunGallery(const GalleryOptions& options) {
         CSpinPage spinPage(report);
         CParsedPage parsedPage(report);
         CModularPage modularPage(report);
-        CGalleryPage* const pages[] = {&spinPage, &parsedPage, &modularPage};
+        CBasePage basePage(options.bReadOnly);
+        CGalleryPage* const reportingPages[] = {&spinPage, &parsedPage, &modularPage};
         CPropertySheet sheet(kSheetCaption, &mainWindow);
-        for (CGalleryPage* pPage : pages) sheet.AddPage(pPage);
+        for (CPropertyPage* pPage : std::initializer_list<CPropertyPage*>{&spinPage, &parsedPage, &modularPage, &basePage}) {
+            sheet.AddPage(pPage);
+        }
         if (!options.strPage.empty()) {
             const int nPage = sheet.FindPageByCaption(options.strPage);
             if (nPage < 0) {
@@ -60,7 +71,7 @@ int CGalleryApp::RunGallery(const GalleryOptions& options) {
         driver.AttachSheet(&sheet);
         sheet.DoModal();
         driver.AttachSheet(nullptr);
-        for (CGalleryPage* pPage : pages) pPage->ReportValues();
+        for (CGalleryPage* pPage : reportingPages) pPage->ReportValues();
     } while (driver.ReadToNextOpen());
     m_pMainWnd = nullptr;
     mainWindow.DestroyWindow();

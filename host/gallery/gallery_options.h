@@ -10,6 +10,8 @@ struct GalleryOptions {
     std::string strScript;  // "-" reads standard input
     std::string strPage;    // empty: the first page
     std::string strRender;  // the PNG file of --render, empty without it
+    bool bReadOnly = false;  // the base page in read-only mode
+    int nLanguage = 0;       // the system language code the extension reads (1, 3); 0: the system's own
     bool bHelp = false;
 };
 

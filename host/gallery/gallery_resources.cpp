@@ -54,6 +54,27 @@ const win32::DialogTemplate kModularPage{
         {"Button", "&Show values", IDC_SHOW_VALUES, 90, 52, 60, 14, kPushButton},
     }};
 
+// A Western template (ANSI character set), so that on a Japanese system the
+// extension gives its text controls the Japanese font.
+const win32::DialogTemplate kBasePage{
+    {.caption = "Base page", .style = kPageStyle, .cx = 239, .cy = 154, .fontName = kFont, .extended = true,
+     .charset = ANSI_CHARSET},
+    {
+        {"Static", "&Edit:", kNoID, 10, 12, 40, 8, kLabel},
+        {"Edit", "Some text", IDC_BASE_EDIT, 55, 10, 80, 12, kEdit},
+        {"Static", "&List:", kNoID, 10, 30, 40, 8, kLabel},
+        {"ListBox", "", IDC_BASE_LIST, 55, 28, 80, 30, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP},
+        {"Static", "C&ombo:", kNoID, 10, 64, 40, 8, kLabel},
+        {"ComboBox", "", IDC_BASE_COMBO, 55, 62, 80, 50, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {"Button", "&Check box", IDC_BASE_CHECK, 145, 10, 80, 10, kCheckBox},
+        {"Button", "Choices", IDC_BASE_GROUP, 145, 26, 85, 40, BS_GROUPBOX},
+        {"Button", "&First", IDC_BASE_RADIO_FIRST, 152, 38, 70, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
+        {"Button", "&Second", IDC_BASE_RADIO_SECOND, 152, 50, 70, 10, BS_AUTORADIOBUTTON},
+        {"Button", "&Languages", IDC_BASE_PUSH, 145, 72, 60, 14, kPushButton},
+        {"Static", "Extra controls:", IDC_BASE_EXTRA_LABEL, 10, 96, 80, 12, kLabel, 0, true},
+        {"Edit", "extra", IDC_BASE_EXTRA_EDIT, 95, 94, 80, 16, kEdit, 0, true},
+    }};
+
 template <const win32::DialogTemplate& page>
 WIN32_RESOURCE DialogResource(UINT nID) {
     return {RT_DIALOG, MAKEINTRESOURCEA(nID), page.Bytes().data(), static_cast<DWORD>(page.Size())};
@@ -63,6 +84,7 @@ const WIN32_RESOURCE kResources[] = {
     DialogResource<kSpinPage>(IDD_GALLERY_SPIN),
     DialogResource<kParsedPage>(IDD_GALLERY_PARSED),
     DialogResource<kModularPage>(IDD_GALLERY_MODULAR),
+    DialogResource<kBasePage>(IDD_GALLERY_BASE),
 };
 
 const WIN32_MODULE_RESOURCE_TABLE kResourceTable = {kResources, WIN32_COUNT_OF(kResources), nullptr, 0};
