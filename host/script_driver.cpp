@@ -3,6 +3,8 @@
 #include "script_driver.h"
 
 #include <commctrl.h>
+#include <win32_debug.h>
+#include <win32_process.h>
 
 #include <array>
 #include <iostream>
@@ -113,7 +115,28 @@ bool CScriptSource::Open(const std::string& name) {
 }
 
 CScriptDriver::CScriptDriver(std::istream& script, std::string fileName, std::ostream& out, std::ostream& err)
-    : m_script(script), m_strFileName(std::move(fileName)), m_out(out), m_err(err) {}
+    : m_script(script), m_strFileName(std::move(fileName)), m_out(out), m_err(err) {
+    Win32SetLaunchHook(&CScriptDriver::OnLaunch, this);
+    Win32AddDebugHook(&CScriptDriver::OnDebugOutput, this);
+}
+
+CScriptDriver::~CScriptDriver() {
+    Win32RemoveDebugHook(&CScriptDriver::OnDebugOutput, this);
+    Win32SetLaunchHook(nullptr, nullptr);
+}
+
+// A script's output must not depend on which programs the machine has, nor
+// open windows: the start is printed and the program not run (CreateProcessA
+// then succeeds with a process that has already ended).
+BOOL CALLBACK CScriptDriver::OnLaunch(LPCSTR program, LPCSTR commandLine, LPCSTR directory, LPVOID context) {
+    static_cast<CScriptDriver*>(context)->m_out << "launch " << program << ' ' << QuoteText(commandLine) << " in "
+                                                << directory << '\n';
+    return FALSE;
+}
+
+void CALLBACK CScriptDriver::OnDebugOutput(LPCSTR text, LPVOID context) {
+    static_cast<CScriptDriver*>(context)->m_out << "debug " << QuoteText(text) << '\n';
+}
 
 void CScriptDriver::AttachSheet(CPropertySheet* pSheet, std::function<void()> storeOptions) {
     m_pSheet = pSheet;

@@ -4,6 +4,8 @@
 // modal dialog that a command opens simply keeps reading the script in its
 // own loop. It prints what a user would see, one line per event:
 //   msgbox "TEXT"   help TOPIC   beep   page CAPTION   advanced "D" "L" W
+//   launch PROGRAM "COMMAND LINE" in DIRECTORY (a process start, which it
+//   prints instead of running the program)   debug "TEXT" (debug output)
 // and the dump lines.
 #pragma once
 
@@ -41,6 +43,9 @@ class CScriptDriver final : public win32::DisplayDriver {
 public:
     // fileName names the script in error messages ("FILE:LINE: message").
     CScriptDriver(std::istream& script, std::string fileName, std::ostream& out, std::ostream& err);
+    ~CScriptDriver() override;
+    CScriptDriver(const CScriptDriver&) = delete;
+    CScriptDriver& operator=(const CScriptDriver&) = delete;
 
     // The sheet the commands act on; null once it has closed. storeOptions is
     // what `save` runs (none: the sheet stores nothing).
@@ -80,6 +85,10 @@ private:
     int m_nEndAttempts = 0;
     int m_nReportedPage = -1;
     DWORD m_dwNow = 0;
+
+    // Process starts and debug output, printed while the driver lives.
+    static BOOL CALLBACK OnLaunch(LPCSTR program, LPCSTR commandLine, LPCSTR directory, LPVOID context);
+    static void CALLBACK OnDebugOutput(LPCSTR text, LPVOID context);
 
     // The next command line (blank lines and comments skipped); false at the end.
     bool ReadCommand(std::string& line);

@@ -4,6 +4,9 @@
 //
 //   first line "# args: ..."   tovik's options besides --script (optional;
 //                              @BIN@ is the build's bin/)
+//   NAME.stdout                @BIN@ stands for the folder of the running
+//                              program and @BUILD@ for its parent, as the
+//                              program sees them (help launches print them)
 //   NAME.before.ini            the profile file before the run (optional)
 //   NAME.ini                   the profile file after it; without one the run
 //                              must leave the profile as it was (or absent)
@@ -12,6 +15,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "temp_dir.h"
@@ -51,6 +55,19 @@ std::string ScriptArgs(const std::string& script) {
     return args;
 }
 
+// The expected output with the marks replaced by the folders the programs run in.
+std::string WithBuildFolders(std::string text) {
+    const fs::path binDir = fs::weakly_canonical(fs::path(BinaryPath("tovik")).parent_path());
+    const std::pair<std::string, std::string> marks[] = {{"@BIN@", binDir.string()},
+                                                         {"@BUILD@", binDir.parent_path().string()}};
+    for (const auto& [mark, folder] : marks) {
+        for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + folder.size())) {
+            text.replace(at, mark.size(), folder);
+        }
+    }
+    return text;
+}
+
 bool PluginsBuilt() {
     return fs::exists(BinaryPath("libdorvane.so")) && fs::exists(BinaryPath("libdorvane_earlier.so")) &&
            fs::exists(BinaryPath("libtovik_fake_plugin.so"));
@@ -77,7 +94,7 @@ TEST_P(GoldenScript, PrintsAndStoresWhatItsGoldenFilesSay) {
 
     EXPECT_EQ(run.nStatus, 0) << run.strErr;
     EXPECT_EQ(run.strErr, "");
-    EXPECT_EQ(run.strOut, testing_support::ReadFile(sibling(".stdout")));
+    EXPECT_EQ(run.strOut, WithBuildFolders(testing_support::ReadFile(sibling(".stdout"))));
     if (fs::exists(sibling(".ini"))) {
         EXPECT_EQ(testing_support::ReadFile(profile), testing_support::ReadFile(sibling(".ini")));
     } else {
