@@ -228,7 +228,10 @@ void LaunchHelpForHost(LPCSTR lpszHostPath, int nTopic) {
     if (!CopyInto(programDir, *programFolder) || !CopyInto(root, *rootFolder)) return ReportTooLong();
     // The root goes into file:/// addresses, which separate with '/'.
     std::replace(root.begin(), root.end(), '\\', '/');
-    if (!BuildCommand(nTopic, root.data(), programDir, program, commandLine)) return ReportTooLong();
+    // "file:///" already holds the slash that starts a native absolute path
+    // (file:///C:/Suite, file:///opt/suite), so such a root gives up its own.
+    const char* lpszRoot = root[0] == '/' ? root.data() + 1 : root.data();
+    if (!BuildCommand(nTopic, lpszRoot, programDir, program, commandLine)) return ReportTooLong();
     StartProgram(program, commandLine, programDir);
 }
 

@@ -11,12 +11,14 @@
 #include <string>
 
 #include "base_page.h"
+#include "help_page.h"
 #include "main_window.h"
 #include "modular_page.h"
 #include "parsed_page.h"
 #include "render_at_end.h"
 #include "script_driver.h"
 #include "spin_page.h"
+#include "toolbox_page.h"
 #include "tovik_options.h"
 
 namespace {
@@ -54,9 +56,12 @@ int CGalleryApp::RunGallery(const GalleryOptions& options) {
         CParsedPage parsedPage(report);
         CModularPage modularPage(report);
         CBasePage basePage(options.bReadOnly);
+        CToolboxPage toolboxPage(report);
+        CHelpPage helpPage;
         CGalleryPage* const reportingPages[] = {&spinPage, &parsedPage, &modularPage};
         CPropertySheet sheet(kSheetCaption, &mainWindow);
-        for (CPropertyPage* pPage : std::initializer_list<CPropertyPage*>{&spinPage, &parsedPage, &modularPage, &basePage}) {
+        for (CPropertyPage* pPage : std::initializer_list<CPropertyPage*>{&spinPage, &parsedPage, &modularPage, &basePage,
+                                                                           &toolboxPage, &helpPage}) {
             sheet.AddPage(pPage);
         }
         if (!options.strPage.empty()) {

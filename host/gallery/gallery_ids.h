@@ -6,6 +6,8 @@ inline constexpr unsigned IDD_GALLERY_SPIN = 30100;
 inline constexpr unsigned IDD_GALLERY_PARSED = 30200;
 inline constexpr unsigned IDD_GALLERY_MODULAR = 30300;
 inline constexpr unsigned IDD_GALLERY_BASE = 30400;
+inline constexpr unsigned IDD_GALLERY_TOOLBOX = 30500;
+inline constexpr unsigned IDD_GALLERY_HELP = 30600;
 
 // "Spin edits"
 inline constexpr int IDC_INT_SPIN_EDIT = 1201;    // integer 0..10, "%d", starts at 3
@@ -39,3 +41,31 @@ inline constexpr int IDC_BASE_GROUP = 1507;
 inline constexpr int IDC_BASE_PUSH = 1508;       // tells what the extension found
 inline constexpr int IDC_BASE_EXTRA_LABEL = 20500;  // extra controls: shown, large font
 inline constexpr int IDC_BASE_EXTRA_EDIT = 20501;
+
+// "Toolbox" (a CCfgTab page whose buttons run the toolbox on its own controls)
+inline constexpr int IDC_TOOLBOX_EDIT = 1601;     // first group
+inline constexpr int IDC_TOOLBOX_COMBO = 1602;    // first group
+inline constexpr int IDC_TOOLBOX_CHECK = 1603;    // second group
+inline constexpr int IDC_TOOLBOX_RADIO_FIRST = 1604;   // second group
+inline constexpr int IDC_TOOLBOX_RADIO_SECOND = 1605;  // second group
+inline constexpr int IDC_TOOLBOX_FRAME = 1606;    // where Draw bitmap draws
+inline constexpr int IDC_TOOLBOX_CLEAR = 1611;
+inline constexpr int IDC_TOOLBOX_RECORD = 1612;
+inline constexpr int IDC_TOOLBOX_REPLAY = 1613;
+inline constexpr int IDC_TOOLBOX_FIRST_GROUP = 1614;   // enables the first group, disables the second
+inline constexpr int IDC_TOOLBOX_SECOND_GROUP = 1615;  // the other way round
+inline constexpr int IDC_TOOLBOX_START_TIMER = 1616;
+inline constexpr int IDC_TOOLBOX_CAPTION_A = 1617;     // the caption timer's two buttons
+inline constexpr int IDC_TOOLBOX_CAPTION_B = 1618;
+inline constexpr int IDC_TOOLBOX_DRAW_SMALL = 1619;    // a bitmap smaller than the frame: centred
+inline constexpr int IDC_TOOLBOX_DRAW_LARGE = 1620;    // one larger than the frame: stretched
+inline constexpr int IDC_TOOLBOX_CANCEL_TO_CLOSE = 1621;
+
+// "Help" (a CCfgTab page without a help handler of its own: F1 starts the launcher)
+inline constexpr int IDC_HELP_HOME = 1701;           // topic 0
+inline constexpr int IDC_HELP_DOCUMENTATION = 1702;  // topic -1
+inline constexpr int IDC_HELP_PATCH = 1703;          // topic 185000
+
+// Host strings of the caption timer (host_strings.cpp).
+inline constexpr unsigned IDS_GALLERY_CAPTION_A = 20700;
+inline constexpr unsigned IDS_GALLERY_CAPTION_B = 20701;

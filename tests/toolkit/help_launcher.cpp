@@ -23,6 +23,9 @@
 
 namespace {
 
+// A file URL of a native absolute path: file:///C:/Suite, file:///tmp/Suite.
+std::string FileUrl(const std::string& path) { return "file:///" + (path.starts_with('/') ? path.substr(1) : path); }
+
 namespace fs = std::filesystem;
 using testing_support::ReadFile;
 using testing_support::ScopedEnv;
@@ -145,7 +148,7 @@ TEST_F(HelpLauncherTest, EachTopicStartsItsProgramWithItsCommandLineInTheHostsFo
         SCOPED_TRACE("topic " + std::to_string(row.nTopic));
         m_launches.clear();
         Win32ClearDebugMessages();
-        const std::string url = "file:///" + m_root + row.url;
+        const std::string url = FileUrl(m_root) + row.url;
         const Launch viewer{m_bin + "\\BraskoHelp.exe", "BraskoHelp.exe \"" + url + "\"", m_bin};
         const Launch expected = row.bBrowser ? Launch{m_browser, " \"" + url + "\"", m_bin} : viewer;
 
@@ -165,7 +168,7 @@ TEST_F(HelpLauncherTest, WindowsSeparatorsInTheHostPathCutTooAndTheRootIsWritten
     ASSERT_EQ(m_launches.size(), 1U);
     EXPECT_EQ(m_launches[0].program, m_dir.path().string() + "\\Suite\\bin\\BraskoHelp.exe");
     EXPECT_EQ(m_launches[0].commandLine,
-              "BraskoHelp.exe \"file:///" + m_root + "/help/html_help/index.htm?context=tovik&topic=141189\"");
+              "BraskoHelp.exe \"" + FileUrl(m_root) + "/help/html_help/index.htm?context=tovik&topic=141189\"");
     EXPECT_EQ(m_launches[0].directory, m_bin);
     EXPECT_EQ(WaitForRecord(1).size(), 1U) << "the viewer did not run";
 }
@@ -314,7 +317,7 @@ TEST_F(HelpLauncherTest, FOneOnAPageOpensThePagesTopicForTheRunningHost) {
     const fs::path programDir = fs::path(moduleName).parent_path();
     const std::string topic = std::to_string(CFG_TAB_HELP_BASE + IDD_PLAIN_PAGE);
     const Launch expected{programDir.string() + "\\BraskoHelp.exe",
-                          "BraskoHelp.exe \"file:///" + programDir.parent_path().string() +
+                          "BraskoHelp.exe \"" + FileUrl(programDir.parent_path().string()) +
                               "/help/html_help/index.htm?context=tovik&topic=" + topic + "\"",
                           programDir.string()};
     EXPECT_EQ(m_launches, std::vector<Launch>{expected});
