@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Regenerates the README's pictures, docs/pictures/*.png, with tovik's
-# --render: each picture is a tovik run on the shipped sample protocols whose
-# script (on standard input) leaves the window to be shown open. The runs use
+# Regenerates the README's pictures, docs/pictures/*.png, with the host
+# programs' --render: each picture is a tovik run on the shipped sample
+# protocols, or a gallery run, whose script (on standard input) leaves the
+# window to be shown open. The runs use
 # a scratch Windows directory, so no profile file of the user's is read or
 # written, and every page shows its defaults.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-deps.sh
 cmake --preset default >/dev/null
-cmake --build --preset default --target tovik >/dev/null
+cmake --build --preset default --target tovik gallery >/dev/null
 
 out_dir="$PWD/docs/pictures"
 mkdir -p "$out_dir"
@@ -16,14 +17,18 @@ scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 export TOVIK_WINDIR="$scratch"
 
-# picture NAME [tovik options]: the script comes from standard input.
-picture() {
-  local name="$1"
-  shift
+# program_picture PROGRAM NAME [options]: the script comes from standard input.
+program_picture() {
+  local program="$1" name="$2"
+  shift 2
   rm -f "$scratch"/*.ini
-  build/bin/tovik --script - --render "$out_dir/$name.png" "$@" >/dev/null
+  "build/bin/$program" --script - --render "$out_dir/$name.png" "$@" >/dev/null
   echo "docs/pictures/$name.png"
 }
+
+# picture NAME [tovik options], gallery_picture NAME [gallery options]
+picture() { program_picture tovik "$@"; }
+gallery_picture() { program_picture gallery "$@"; }
 
 # The Display page in its two presentations: with the test-results report
 # (webflow's description sets VISUAL_LOG) and without it (mailbridge's does not).
@@ -43,3 +48,29 @@ EOF
 picture advanced-current --protocol webflow <<'EOF'
 advanced "\\r\\n\\t'\\#$&/?=;<>\"" "4" 1
 EOF
+
+# The gallery's pages, each after a few steps that show its controls at work.
+gallery_picture gallery-spin-edits <<'EOF'
+spin 1202 up
+settext 1203 2.6
+EOF
+gallery_picture gallery-parsed-edits --page "Parsed edits" <<'EOF'
+focus 1301
+type 42
+focus 1303
+type Letters
+EOF
+gallery_picture gallery-modular-edits --page "Modular edits" <<'EOF'
+focus 1401
+key End
+spin 1402 up
+EOF
+gallery_picture gallery-base-page --page "Base page" </dev/null
+gallery_picture gallery-base-page-read-only --page "Base page" --read-only </dev/null
+gallery_picture gallery-toolbox --page Toolbox <<'EOF'
+click 1611
+click 1619
+click 1616
+wait 1000
+EOF
+gallery_picture gallery-help --page Help </dev/null
