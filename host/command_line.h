@@ -1,5 +1,6 @@
 // The host programs' command lines: options that take a value ("--name VALUE"
-// or "--name=VALUE"), described by a table of the program's own, and --help.
+// or "--name=VALUE") and flags ("--name"), described by a table of the
+// program's own, and --help.
 #pragma once
 
 #include <functional>
@@ -13,6 +14,7 @@ struct ValueOption {
     std::string_view name;
     // Stores the value; false with the reason in error when the value is bad.
     std::function<bool(Options&, const std::string& value, std::string& error)> apply;
+    bool bTakesValue = true;  // false: a flag, applied with an empty value
 };
 
 // A table entry that stores the value as it stands in a string field.
@@ -22,6 +24,17 @@ ValueOption<Options> StoreIn(std::string_view name, std::string Options::*field)
                 options.*field = value;
                 return true;
             }};
+}
+
+// A flag that sets a bool field.
+template <typename Options>
+ValueOption<Options> FlagIn(std::string_view name, bool Options::*field) {
+    return {name,
+            [field](Options& options, const std::string&, std::string&) {
+                options.*field = true;
+                return true;
+            },
+            false};
 }
 
 // Applies args to options; false with the reason in error. --help and -h set bHelp.
@@ -45,7 +58,12 @@ bool ParseCommandLine(const std::vector<std::string>& args, std::span<const Valu
             return false;
         }
         std::string value;
-        if (equals != std::string::npos) {
+        if (!option->bTakesValue) {
+            if (equals != std::string::npos) {
+                error = std::string(name) + " takes no value";
+                return false;
+            }
+        } else if (equals != std::string::npos) {
             value = arg.substr(equals + 1);
         } else if (i + 1 < args.size()) {
             value = args[++i];

@@ -14,6 +14,9 @@ const WIN32_STRING_RESOURCE kStrings[] = {
     {20600, "The value is out of range."},
     // A spin edit is empty or does not hold a number (of the right kind).
     {20601, "Please enter a valid number."},
+    // The captions the gallery's caption timer puts on its two buttons.
+    {20700, "&Ready"},
+    {20701, "&Done"},
 };
 
 const WIN32_MODULE_RESOURCE_TABLE kResourceTable = {nullptr, 0, kStrings, WIN32_COUNT_OF(kStrings)};

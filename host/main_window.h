@@ -1,5 +1,8 @@
 // CMainWindow: tovik's hidden top-level window, the main window of its
-// user-interface thread. The plug-in's pages send their help requests here.
+// user-interface thread. The plug-in's pages send their help requests here,
+// and, as the owner of the options sheet, it is the grandparent of every
+// page: a page's request to turn Cancel into Close (PSM_CANCELTOCLOSE) that
+// arrives here goes on to the sheet.
 #pragma once
 
 #include <afxwin.h>
@@ -23,6 +26,8 @@ protected:
     DECLARE_MESSAGE_MAP()
     // WM_COMMANDHELP: wParam is the help topic (0x20000 + template ID); nothing is returned.
     afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
+    // PSM_CANCELTOCLOSE: passed on to every property sheet this window owns.
+    afx_msg LRESULT OnCancelToClose(WPARAM wParam, LPARAM lParam);
 
 private:
     HelpHandler m_onHelp;

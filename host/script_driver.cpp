@@ -3,6 +3,8 @@
 #include "script_driver.h"
 
 #include <commctrl.h>
+#include <win32_debug.h>
+#include <win32_process.h>
 
 #include <array>
 #include <iostream>
@@ -99,16 +101,42 @@ POINT CentreOf(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (r
 
 }  // namespace
 
-std::istream* OpenScript(const std::string& name, std::ifstream& file) {
-    if (name == kStandardInput) return &std::cin;
-    file.open(name, std::ios::binary);
-    return file ? &file : nullptr;
+bool CScriptSource::Open(const std::string& name) {
+    m_strName = name;
+    if (name.empty()) return true;
+    if (name == kStandardInput) {
+        m_strName = kStandardInputName;
+        m_pStream = &std::cin;
+        return true;
+    }
+    m_file.open(name, std::ios::binary);
+    m_pStream = &m_file;
+    return static_cast<bool>(m_file);
 }
 
-std::string ScriptName(const std::string& name) { return name == kStandardInput ? kStandardInputName : name; }
-
 CScriptDriver::CScriptDriver(std::istream& script, std::string fileName, std::ostream& out, std::ostream& err)
-    : m_script(script), m_strFileName(std::move(fileName)), m_out(out), m_err(err) {}
+    : m_script(script), m_strFileName(std::move(fileName)), m_out(out), m_err(err) {
+    Win32SetLaunchHook(&CScriptDriver::OnLaunch, this);
+    Win32AddDebugHook(&CScriptDriver::OnDebugOutput, this);
+}
+
+CScriptDriver::~CScriptDriver() {
+    Win32RemoveDebugHook(&CScriptDriver::OnDebugOutput, this);
+    Win32SetLaunchHook(nullptr, nullptr);
+}
+
+// A script's output must not depend on which programs the machine has, nor
+// open windows: the start is printed and the program not run (CreateProcessA
+// then succeeds with a process that has already ended).
+BOOL CALLBACK CScriptDriver::OnLaunch(LPCSTR program, LPCSTR commandLine, LPCSTR directory, LPVOID context) {
+    static_cast<CScriptDriver*>(context)->m_out << "launch " << program << ' ' << QuoteText(commandLine) << " in "
+                                                << directory << '\n';
+    return FALSE;
+}
+
+void CALLBACK CScriptDriver::OnDebugOutput(LPCSTR text, LPVOID context) {
+    static_cast<CScriptDriver*>(context)->m_out << "debug " << QuoteText(text) << '\n';
+}
 
 void CScriptDriver::AttachSheet(CPropertySheet* pSheet, std::function<void()> storeOptions) {
     m_pSheet = pSheet;
@@ -143,6 +171,7 @@ win32::WaitResult CScriptDriver::WaitForInput(const DWORD*) {
             return m_bFailed ? win32::WaitResult::NoMoreInput : win32::WaitResult::Progress;
         }
         m_bAtEnd = true;
+        if (m_atEnd) m_atEnd(ModalDialogOpen() ? ::GetActiveWindow() : m_pSheet->m_hWnd);
     }
     if (++m_nEndAttempts > kMaxEndAttempts) return win32::WaitResult::NoMoreInput;
     CloseAtEnd();

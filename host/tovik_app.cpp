@@ -1,6 +1,7 @@
 // tovik's run: the profile name first, then the plug-in, then one options
 // sheet after another (a script's `open` asks for the next) until the script
-// ends, or one sheet in the terminal; the pages go before the library does.
+// ends, and the picture of --render when it runs out; or one sheet in the
+// terminal. The pages go before the library does.
 #include "tovik_app.h"
 
 #include <cfg_tab.h>
@@ -8,16 +9,19 @@
 
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "host_sheet.h"
 #include "main_window.h"
 #include "plugin_library.h"
+#include "render_at_end.h"
 #include "script_driver.h"
 #include "terminal_driver.h"
 
 namespace {
 
 constexpr char kAppName[] = "Tovik";
+constexpr char kProgramName[] = "tovik";
 constexpr char kSheetCaption[] = "Options";
 // The first two strings each page gets from the host: it keeps them unread.
 constexpr char kPageSource[] = "Tovik";
@@ -73,17 +77,20 @@ int CTovikApp::RunHost(const TovikOptions& options) {
     // Before any factory call: every page copies the name at construction.
     SetProfileName(options.strProfile);
     if (!options.strProtocolsDir.empty()) SetbookSetXpdDirectory(options.strProtocolsDir.c_str());
-    return options.strScript.empty() ? RunInTerminal(options) : RunScript(options);
+    // A picture alone runs the script front end on no commands.
+    return options.strScript.empty() && options.strRender.empty() ? RunInTerminal(options) : RunScript(options);
 }
 
 int CTovikApp::RunScript(const TovikOptions& options) {
-    std::ifstream scriptFile;
-    std::istream* pScript = OpenScript(options.strScript, scriptFile);
-    if (!pScript) {
+    // Without a script the sheet opens and the end of the (empty) script
+    // closes it as Cancel does: what --render alone needs.
+    CScriptSource script;
+    if (!script.Open(options.strScript)) {
         std::cerr << "tovik: cannot read the script " << options.strScript << '\n';
         return TOVIK_EXIT_SCRIPT;
     }
-    CScriptDriver driver(*pScript, ScriptName(options.strScript), std::cout, std::cerr);
+    CScriptDriver driver(script.Stream(), script.Name(), std::cout, std::cerr);
+    const CRenderAtEnd picture(driver, options.strRender, kProgramName, std::cerr);
     CPluginLibrary library;
     if (!LoadPlugin(library, options)) return TOVIK_EXIT_PLUGIN;
 
@@ -107,7 +114,8 @@ int CTovikApp::RunScript(const TovikOptions& options) {
     library.Free();
     win32::SetDisplayDriver(nullptr);
     if (driver.Failed()) return TOVIK_EXIT_SCRIPT;
-    return bPageFound ? TOVIK_EXIT_OK : TOVIK_EXIT_USAGE;
+    if (!bPageFound) return TOVIK_EXIT_USAGE;
+    return picture.Status();
 }
 
 int CTovikApp::RunInTerminal(const TovikOptions& options) {

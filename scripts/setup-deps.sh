@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev                       # tests
   libbenchmark-dev libinih-dev                    # benchmarks (inih is the comparison parser)
   libncurses-dev libcairo2-dev                    # terminal and picture front ends
+  fonts-dejavu-core                               # the pictures' dialog font
   tmux                                            # drives the terminal front end in tests
 )
 

@@ -44,6 +44,12 @@ const FailureCase kFailures[] = {
     {"OpenWhileOpen", "--script s.tovik", "open\n", 3, "s.tovik:1: open: the sheet is still open"},
     {"ScriptFromStandardInput", "--script -", "dump 99\n", 3, "stdin:1: the active window has no control 99"},
     {"ScriptFileMissing", "--script none.tovik", nullptr, 3, "tovik: cannot read the script none.tovik"},
+    {"RenderAfterTheScriptClosedTheSheet", "--script s.tovik --render p.png", "ok\n", 5,
+     "tovik: --render: the script closed the sheet itself: nothing to draw"},
+    {"RenderIntoAMissingFolder", "--script s.tovik --render missing/p.png", "", 5,
+     "tovik: --render: cannot write missing/p.png: No such file or directory"},
+    {"RenderAfterAScriptError", "--script s.tovik --render p.png", "click 4242\n", 3,
+     "s.tovik:1: the active window has no control 4242"},
 };
 
 // Names the row in ctest's listing instead of the struct's bytes.

@@ -15,11 +15,12 @@ std::string ShellQuote(const std::string& word) {
     return quoted + "'";
 }
 
-TovikRun RunTovik(const testing_support::TempDir& dir, const std::string& args, const std::string& stdinFile) {
+TovikRun RunTovik(const testing_support::TempDir& dir, const std::string& args, const std::string& stdinFile,
+                  const std::string& program) {
     const std::string out = dir / "tovik.stdout";
     const std::string err = dir / "tovik.stderr";
     const std::string command = "cd " + ShellQuote(dir.path().string()) + " && TOVIK_WINDIR=" +
-                                ShellQuote(dir.path().string()) + " " + ShellQuote(BinaryPath("tovik")) + " " + args +
+                                ShellQuote(dir.path().string()) + " " + ShellQuote(BinaryPath(program)) + " " + args +
                                 " <" + (stdinFile.empty() ? std::string("/dev/null") : ShellQuote(stdinFile)) + " >" +
                                 ShellQuote(out) + " 2>" + ShellQuote(err);
     TovikRun run;

@@ -1,4 +1,4 @@
-// Runs the real tovik program in a test's temporary directory, which is also
+// Runs the real tovik program (or the gallery) in a test's temporary directory, which is also
 // its Windows directory, so the profile file lives there.
 #pragma once
 
@@ -12,8 +12,10 @@ struct TovikRun {
     std::string strErr;
 };
 
-// args are passed to a shell as they are; stdinFile (when not empty) becomes standard input.
-TovikRun RunTovik(const testing_support::TempDir& dir, const std::string& args, const std::string& stdinFile = "");
+// args are passed to a shell as they are; stdinFile (when not empty) becomes
+// standard input. program is one of the build's host programs (tovik, gallery).
+TovikRun RunTovik(const testing_support::TempDir& dir, const std::string& args, const std::string& stdinFile = "",
+                  const std::string& program = "tovik");
 
 // Where the build puts the program, its plug-ins and the sample protocols.
 std::string BinaryPath(const std::string& name);
