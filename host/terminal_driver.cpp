@@ -3,10 +3,12 @@
 #include "terminal_driver.h"
 
 #include <afxdlgs.h>
+#include <win32_process.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <iostream>
 #include <utility>
 
 #define NCURSES_NOMACROS  // no function-like macros: they would rename members such as clear()
@@ -17,6 +19,10 @@ namespace {
 constexpr SHORT kVkShiftState = 1 << 8;  // VkKeyScanA's high byte: Shift is needed
 constexpr WORD kVkMask = 0xFF;
 constexpr char kMnemonicPrefix = '&';
+// After a program starts, how long the screen is drawn whole, and how often.
+constexpr DWORD kRepaintAfterLaunchMs = 3000;
+constexpr int kRepaintIntervalMs = 250;
+constexpr WORD kRedrawKey = 'L';  // with Ctrl
 
 // The character after the single '&' of a caption, upper case; 0 without one.
 int MnemonicOf(const std::string& caption) {
@@ -42,12 +48,38 @@ bool CTerminalDriver::Available() { return CTerminalSession::StandardStreamsAreT
 bool CTerminalDriver::Open(std::string& error) {
     if (!m_session.Open(error)) return false;
     win32::SetDisplayDriver(this);
+    Win32SetLaunchHook(&CTerminalDriver::OnLaunch, this);
     return true;
 }
 
 void CTerminalDriver::Close() {
+    if (!m_session.IsOpen()) return;
+    Win32SetLaunchHook(nullptr, nullptr);
     if (&win32::CurrentDisplayDriver() == this) win32::SetDisplayDriver(nullptr);
     m_session.Close();
+}
+
+// The program starts for real; the user learns which.
+BOOL CALLBACK CTerminalDriver::OnLaunch(LPCSTR program, LPCSTR commandLine, LPCSTR, LPVOID context) {
+    auto* pDriver = static_cast<CTerminalDriver*>(context);
+    pDriver->ShowStatus(std::string("Started ") + program + ": " + commandLine);
+    pDriver->m_dwRepaintUntil = pDriver->Now() + kRepaintAfterLaunchMs;
+    return TRUE;
+}
+
+CTerminalDriver::CStatusLineBuffer::int_type CTerminalDriver::CStatusLineBuffer::overflow(int_type ch) {
+    if (traits_type::eq_int_type(ch, traits_type::eof())) return traits_type::not_eof(ch);
+    if (traits_type::to_char_type(ch) == '\n') {
+        std::string line = std::exchange(m_strLine, std::string());
+        if (m_driver.m_session.IsOpen()) {
+            m_driver.ShowStatus(std::move(line));
+        } else {
+            std::cout << line << '\n';
+        }
+    } else {
+        m_strLine += traits_type::to_char_type(ch);
+    }
+    return ch;
 }
 
 INT_PTR CTerminalDriver::RunModalSheet(CPropertySheet& sheet) {
@@ -79,12 +111,14 @@ void CTerminalDriver::Redraw() {
 
 win32::WaitResult CTerminalDriver::WaitForInput(const DWORD* pNextTimerDue) {
     if (!m_session.IsOpen()) return win32::WaitResult::NoMoreInput;
+    // Time differences are read as signed: the clock may already be past them.
+    const auto untilNow = [this](DWORD dwWhen) { return static_cast<int>(static_cast<std::int32_t>(dwWhen - Now())); };
+    const bool bRepaint = m_dwRepaintUntil && untilNow(*m_dwRepaintUntil) > 0;
+    if (!bRepaint) m_dwRepaintUntil.reset();
+    if (bRepaint) m_screen.RepaintAll();
     Redraw();
-    int nTimeoutMs = -1;
-    if (pNextTimerDue) {
-        // The clock may already be past the due time: the difference read as signed.
-        nTimeoutMs = std::max(0, static_cast<int>(static_cast<std::int32_t>(*pNextTimerDue - Now())));
-    }
+    int nTimeoutMs = pNextTimerDue ? std::max(0, untilNow(*pNextTimerDue)) : -1;
+    if (bRepaint) nTimeoutMs = nTimeoutMs < 0 ? kRepaintIntervalMs : std::min(nTimeoutMs, kRepaintIntervalMs);
     const TerminalInput input = m_session.Read(nTimeoutMs);
     if (input.kind == TerminalInput::Kind::EndOfInput) return win32::WaitResult::NoMoreInput;
     Deliver(input);
@@ -96,6 +130,7 @@ void CTerminalDriver::Deliver(const TerminalInput& input) {
     if (input.kind == Kind::Key || input.kind == Kind::Character || input.kind == Kind::MousePress) m_strStatus.clear();
     switch (input.kind) {
     case Kind::Key:
+        if (input.wVirtualKey == kRedrawKey && input.nModifiers == MOD_CONTROL) return m_screen.RepaintAll();
         if ((input.wVirtualKey == VK_PRIOR || input.wVirtualKey == VK_NEXT) && input.nModifiers == MOD_CONTROL) {
             return PressTabBeside(input.wVirtualKey == VK_NEXT ? 1 : -1);
         }

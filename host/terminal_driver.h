@@ -4,7 +4,8 @@
 // a mouse press (CTerminalSession), which it hands to the window system as
 // input (SendInput), as a keyboard and a mouse would. What the input does is
 // up to the windows. Message boxes show over the page and wait for an answer;
-// help requests show on the status line.
+// help requests and the programs the windows start (which do start) show on
+// the status line. Ctrl+L draws the whole screen again.
 //
 // A host program runs a sheet in it with:
 //
@@ -20,6 +21,8 @@
 
 #include <chrono>
 #include <optional>
+#include <ostream>
+#include <streambuf>
 #include <string>
 
 #include "terminal_screen.h"
@@ -52,6 +55,10 @@ public:
     // topic as WM_COMMANDHELP gave it) or any other news.
     void ShowHelpTopic(DWORD_PTR dwTopic);
     void ShowStatus(std::string text);
+    // A stream whose every line shows on the status line while the terminal
+    // is open, and goes to standard output once it is closed: where a host's
+    // reports go, also those made after the sheet has closed.
+    std::ostream& StatusStream() { return m_statusStream; }
 
     // ---- DisplayDriver ----
     // Shows the box over the windows and waits for its answer: Enter or Space
@@ -64,6 +71,19 @@ public:
     win32::WaitResult WaitForInput(const DWORD* pNextTimerDue) override;
 
 private:
+    // Hands each complete line to ShowStatus.
+    class CStatusLineBuffer final : public std::streambuf {
+    public:
+        explicit CStatusLineBuffer(CTerminalDriver& driver) : m_driver(driver) {}
+
+    protected:
+        int_type overflow(int_type ch) override;
+
+    private:
+        CTerminalDriver& m_driver;
+        std::string m_strLine;
+    };
+
     CTerminalSession m_session;
     CTerminalScreen m_screen;
     CPropertySheet* m_pSheet = nullptr;
@@ -76,7 +96,13 @@ private:
         POINT ptScreen;
     };
     std::optional<Press> m_press;
+    CStatusLineBuffer m_statusBuffer{*this};
+    std::ostream m_statusStream{&m_statusBuffer};
+    // Until then the screen is drawn whole at every wait: a program just
+    // started may write on the terminal.
+    std::optional<DWORD> m_dwRepaintUntil;
 
+    static BOOL CALLBACK OnLaunch(LPCSTR program, LPCSTR commandLine, LPCSTR directory, LPVOID context);
     void Redraw();
     void Deliver(const TerminalInput& input);
     void PressTabBeside(int nStep);

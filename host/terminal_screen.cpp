@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 
 #include "control_dump.h"
 
@@ -46,6 +47,9 @@ constexpr char kEditClass[] = "Edit";
 constexpr char kToolkitSpinButtonClass[] = "ToolkitSpinButton";
 constexpr char kButtonClass[] = "Button";
 constexpr char kStaticClass[] = "Static";
+constexpr char kListBoxClass[] = "ListBox";
+constexpr char kComboListClass[] = "ComboLBox";  // a combo box's list
+constexpr char kComboBoxClass[] = "ComboBox";
 
 int FloorDivide(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
@@ -190,6 +194,22 @@ bool IsStaticFrame(const ControlState& control) {
     }
 }
 
+bool IsList(const ControlState& control) { return control.IsClass(kListBoxClass) || control.IsClass(kComboListClass); }
+
+bool HasBorder(HWND hWnd, const ControlState& control) {
+    return (control.dwStyle & WS_BORDER) || (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+}
+
+std::string ListItemText(HWND hWnd, int nItem) {
+    const LRESULT nLength = ::SendMessageA(hWnd, LB_GETTEXTLEN, static_cast<WPARAM>(nItem), 0);
+    if (nLength <= 0) return std::string();
+    std::string text(static_cast<size_t>(nLength) + 1, '\0');
+    const LRESULT nCopied =
+        ::SendMessageA(hWnd, LB_GETTEXT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(std::max<LRESULT>(0, nCopied)));
+    return text;
+}
+
 bool IsGroupBox(const ControlState& control) {
     return control.IsClass(kButtonClass) && (control.dwStyle & BS_TYPEMASK) == BS_GROUPBOX;
 }
@@ -329,6 +349,12 @@ void CTerminalScreen::DrawTopLevel(HWND hWnd) {
     m_clip = client;
     if (m_pSheet && hWnd == m_pSheet->m_hWnd) DrawTabRule();
     DrawChildren(hWnd);
+    // Dropped lists stand over the controls below their combo boxes.
+    for (HWND hWndList : std::exchange(m_dropped, {})) {
+        const ControlState list = ReadControl(hWndList);
+        Canvas(m_clip).Fill(CellsOf(list.rcScreen), A_NORMAL);
+        DrawControl(hWndList, false);
+    }
 }
 
 // The line under the sheet's tabs, open under the active one.
@@ -365,7 +391,7 @@ void CTerminalScreen::DrawControl(HWND hWnd, bool bFramesPass) {
     if (IsFrame(control) != bFramesPass) return;
     // A window of another kind that holds windows (a page) is only what it holds.
     const bool bKnown = control.IsClass(kButtonClass) || control.IsClass(kEditClass) || control.IsClass(kStaticClass) ||
-                        IsUpDown(control);
+                        IsUpDown(control) || IsList(control) || control.IsClass(kComboBoxClass);
     if (!bKnown && ::GetWindow(hWnd, GW_CHILD)) return DrawChildren(hWnd);
     const RECT rc = control.rcScreen;
     if (rc.right <= rc.left || rc.bottom <= rc.top) return;
@@ -382,6 +408,8 @@ void CTerminalScreen::DrawControl(HWND hWnd, bool bFramesPass) {
     if (view.control.IsClass(kEditClass)) return DrawEdit(view);
     if (IsUpDown(view.control)) return DrawUpDown(view);
     if (view.control.IsClass(kStaticClass)) return DrawStatic(view);
+    if (IsList(view.control)) return DrawList(view);
+    if (view.control.IsClass(kComboBoxClass)) return DrawComboBox(view);
     // Any other control: its text.
     Canvas(m_clip).PutLabel(view.nRow, cells.nLeft, TrimRight(view.control.strText), base | focus, false, view.nWidth);
     AddCentreRegion(view.nRow, cells.nLeft, cells.nRight, rc);
@@ -551,6 +579,86 @@ void CTerminalScreen::DrawStatic(const ControlView& view) {
     }
 }
 
+// One item a row from the top index, the selected one reversed; a bordered
+// list three rows high or more gets a frame.
+void CTerminalScreen::DrawList(const ControlView& view) {
+    const Canvas canvas(m_clip);
+    CellRect items = view.cells;
+    if (HasBorder(view.hWnd, view.control) && items.nBottom - items.nTop >= 2 && view.nWidth > 2) {
+        canvas.Frame(items, view.base);
+        items = CellRect{items.nTop + 1, items.nLeft + 1, items.nBottom - 1, items.nRight - 1};
+    }
+    const HWND hWnd = view.hWnd;
+    const auto nCount = static_cast<int>(::SendMessageA(hWnd, LB_GETCOUNT, 0, 0));
+    const auto nTop = static_cast<int>(std::max<LRESULT>(0, ::SendMessageA(hWnd, LB_GETTOPINDEX, 0, 0)));
+    const int nItemWidth = items.nRight - items.nLeft + 1;
+    for (int nRow = items.nTop; nRow <= items.nBottom; ++nRow) {
+        const int nItem = nTop + nRow - items.nTop;
+        if (nItem >= nCount) break;
+        const bool bSelected = ::SendMessageA(hWnd, LB_GETSEL, static_cast<WPARAM>(nItem), 0) > 0;
+        const attr_t attr = view.base | (bSelected ? A_REVERSE : A_NORMAL);
+        if (bSelected) canvas.Fill(CellRect{nRow, items.nLeft, nRow, items.nRight}, attr);
+        canvas.PutLabel(nRow, items.nLeft, ListItemText(hWnd, nItem), attr, false, nItemWidth);
+        // A press on the row is a press on that item.
+        RECT rcItem{};
+        ::SendMessageA(hWnd, LB_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&rcItem));
+        POINT point = CentreOf(rcItem);
+        ::ClientToScreen(hWnd, &point);
+        AddRegion(nRow, items.nLeft, items.nRight, [point](int) { return point; });
+    }
+    if (view.control.bFocus) {
+        const auto nCaret = static_cast<int>(::SendMessageA(hWnd, LB_GETCARETINDEX, 0, 0));
+        if (nCaret >= nTop && nCaret - nTop <= items.nBottom - items.nTop) {
+            m_caret = std::pair{items.nTop + nCaret - nTop, items.nLeft};
+        }
+    }
+}
+
+// The selection field with the drop-down arrow at its right; the edit of a
+// drop-down combo box draws itself over the field, and a dropped list is
+// drawn over whatever lies below, once the rest of the window is drawn.
+void CTerminalScreen::DrawComboBox(const ControlView& view) {
+    const Canvas canvas(m_clip);
+    const ControlState& control = view.control;
+    HWND hWndList = nullptr;
+    HWND hWndEdit = nullptr;
+    for (HWND hWnd = ::GetWindow(view.hWnd, GW_CHILD); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        const ControlState child = ReadControl(hWnd);
+        if (IsList(child)) hWndList = hWnd;
+        if (child.IsClass(kEditClass)) hWndEdit = hWnd;
+    }
+    RECT rcField = control.rcScreen;
+    const bool bDropped = hWndList && ::IsWindowVisible(hWndList);
+    if (hWndList && (bDropped || (control.dwStyle & CBS_DROPDOWNLIST) == CBS_SIMPLE)) {
+        RECT rcList{};
+        ::GetWindowRect(hWndList, &rcList);
+        rcField.bottom = std::max(rcField.top + 1, static_cast<int>(rcList.top));
+    }
+    const CellRect field = CellsOf(rcField);
+    const int nRow = RowOf(CentreOf(rcField).y);
+    const bool bArrow = (control.dwStyle & CBS_DROPDOWNLIST) != CBS_SIMPLE;
+    const int nTextRight = bArrow ? field.nRight - 1 : field.nRight;
+    const attr_t attr = view.base | A_UNDERLINE;
+    canvas.Fill(CellRect{nRow, field.nLeft, nRow, nTextRight}, attr);
+    if (!hWndEdit) {
+        canvas.PutLabel(nRow, field.nLeft, control.strText, attr | view.focus, false, nTextRight - field.nLeft + 1);
+    }
+    AddCentreRegion(nRow, field.nLeft, field.nRight, rcField);
+    if (hWndEdit && ::IsWindowVisible(hWndEdit)) DrawControl(hWndEdit, false);
+    // After the edit, which may reach into the button's column.
+    if (bArrow) {
+        canvas.PutSymbol(nRow, field.nRight, WACS_DARROW, view.base);
+        // The arrow button fills the right end of the field.
+        const POINT arrow{rcField.right - 1 - TERMINAL_PIXELS_PER_COLUMN / 2, CentreOf(rcField).y};
+        AddRegion(nRow, field.nRight, field.nRight, [arrow](int) { return arrow; });
+    }
+    if (bDropped) {
+        m_dropped.push_back(hWndList);
+    } else if (hWndList && ::IsWindowVisible(hWndList)) {
+        DrawControl(hWndList, false);  // a simple combo box's list, always shown
+    }
+}
+
 void CTerminalScreen::DrawMessageBox(const MessageBoxView& box) {
     m_caret.reset();
     m_messageBoxButtons.clear();
@@ -598,6 +706,8 @@ void CTerminalScreen::Show() {
     }
     wrefresh(stdscr);
 }
+
+void CTerminalScreen::RepaintAll() { clearok(curscr, TRUE); }
 
 std::string CTerminalScreen::ButtonCaption(int nButton) {
     switch (nButton) {

@@ -45,6 +45,8 @@ public:
     // Puts what was drawn on the terminal, with the cursor at the caret of
     // the focused edit when one shows.
     void Show();
+    // The next Show puts every cell again, whatever the terminal shows now.
+    void RepaintAll();
 
     // ---- Attributes ----
     // The screen pixel a mouse press on this cell stands for; nothing when
@@ -90,7 +92,8 @@ private:
     std::vector<ButtonRegion> m_messageBoxButtons;
     std::optional<std::pair<int, int>> m_caret;  // row, column
     const CPropertySheet* m_pSheet = nullptr;
-    CellRect m_clip;
+    CellRect m_clip;                // the client cells of the top-level window being drawn
+    std::vector<HWND> m_dropped;    // its combo boxes' dropped lists, drawn last
 
     int RowOf(int y) const;
     int ColumnOf(int x) const;
@@ -110,6 +113,8 @@ private:
     void DrawEdit(const ControlView& view);
     void DrawUpDown(const ControlView& view);
     void DrawStatic(const ControlView& view);
+    void DrawList(const ControlView& view);
+    void DrawComboBox(const ControlView& view);
     void DrawTabRule();
     void AddRegion(int nRow, int nFirst, int nLast, std::function<POINT(int)> pointAt);
     void AddCentreRegion(int nRow, int nFirst, int nLast, const RECT& rcScreen);

@@ -54,7 +54,8 @@ std::optional<TovikOptions> ParseTovikOptions(const std::vector<std::string>& ar
     TovikOptions options;
     if (!ParseCommandLine<TovikOptions>(args, kValueOptions, options, options.bHelp, error)) return std::nullopt;
     if (!options.bHelp && options.strScript.empty() && options.strRender.empty() && !CTerminalDriver::Available()) {
-        error = "no front end: give --script FILE (- reads standard input) or --render FILE.png, or run tovik in a terminal";
+        error = "no front end: give --script FILE (- reads standard input) or --render FILE.png, "
+                "or run tovik in a terminal";
         return std::nullopt;
     }
     return options;

@@ -38,11 +38,15 @@ protected:
 
     // tovik in the terminal, with the test's directory as its Windows directory.
     std::unique_ptr<TmuxTerminal> Start(const std::string& args) {
+        return StartProgram("tovik", std::string("--profile ") + kProfileName + ' ' + args, kColumns, kRows);
+    }
+
+    std::unique_ptr<TmuxTerminal> StartProgram(const std::string& program, const std::string& args, int nColumns,
+                                               int nRows) {
         const std::string dir = m_dir.path().string();
         const std::string command = "cd " + ShellQuote(dir) + " && env TOVIK_WINDIR=" + ShellQuote(dir) +
-                                    " LC_ALL=C.UTF-8 " + ShellQuote(BinaryPath("tovik")) + " --profile " +
-                                    kProfileName + ' ' + args;
-        return std::make_unique<TmuxTerminal>(m_dir, command, kColumns, kRows);
+                                    " LC_ALL=C.UTF-8 " + ShellQuote(BinaryPath(program)) + ' ' + args;
+        return std::make_unique<TmuxTerminal>(m_dir, command, nColumns, nRows);
     }
 
     std::string Profile() const {
@@ -231,6 +235,36 @@ TEST_F(TerminalSheet, RedrawsOnResizeAndSaysWhenTheTerminalIsTooSmall) {
     EXPECT_FALSE(ScreenShows(terminal->Screen(), "too small")) << ScreenText(terminal->Screen());
     terminal->SendKeys({"Escape"});
     ExpectCleanExit(*terminal);
+}
+
+// The gallery's sheet is wider than tovik's.
+TEST_F(TerminalSheet, GallerySpinButtonStepsAndFilteringEditsKeepTheirCharacters) {
+    constexpr int kGalleryColumns = 120;
+    constexpr int kGalleryRows = 45;
+    constexpr char kIntegerLabel[] = "Integer, 0 to 10:";
+    const auto terminal = StartProgram("gallery", "", kGalleryColumns, kGalleryRows);
+    EXPECT_TRUE(Shows(*terminal, "[ Spin edits ]"));
+    EXPECT_TRUE(Shows(*terminal, "[3 "));
+    // The spin button's up arrow is the first one on the integer's row.
+    const std::vector<std::string> screen = terminal->Screen();
+    const auto label = FindOnScreen(screen, kIntegerLabel);
+    const auto arrow = FindOnScreen(screen, "\u2191");
+    ASSERT_TRUE(label && arrow) << ScreenText(screen);
+    ASSERT_EQ(arrow->first, label->first) << ScreenText(screen);
+    terminal->Click(arrow->first, arrow->second);
+    EXPECT_TRUE(Shows(*terminal, "[4 "));
+
+    terminal->SendKeys({"C-NPage"});
+    EXPECT_TRUE(Shows(*terminal, "[ Parsed edits ]"));
+    terminal->Type("a1b2");  // into the digits edit, which has the focus and drops the letters
+    EXPECT_TRUE(Shows(*terminal, "[12 "));
+
+    terminal->SendKeys({"Enter"});
+    EXPECT_EQ(terminal->WaitForExit(), 0) << ScreenText(terminal->Screen());
+    // What the spin edits committed, printed once the terminal is given back
+    // (tmux's note that the pane has ended may have scrolled it up).
+    const std::vector<std::string> output = terminal->ScreenAndHistory();
+    EXPECT_TRUE(ScreenShows(output, "value 1201 4")) << ScreenText(output);
 }
 
 struct SignalCase {

@@ -95,6 +95,8 @@ std::vector<std::string> TmuxTerminal::Screen() const { return Lines(Run("captur
 
 std::vector<std::string> TmuxTerminal::StyledScreen() const { return Lines(Run("capture-pane -p -e")); }
 
+std::vector<std::string> TmuxTerminal::ScreenAndHistory() const { return Lines(Run("capture-pane -p -S -")); }
+
 std::string TmuxTerminal::Query(const std::string& format) const {
     std::string value = Run("display-message -p " + ShellQuote(format));
     while (!value.empty() && (value.back() == '\n' || value.back() == '\r')) value.pop_back();

@@ -41,6 +41,8 @@ public:
     // cells' attributes (bold, dim, underline, reverse...).
     std::vector<std::string> Screen() const;
     std::vector<std::string> StyledScreen() const;
+    // The screen with the lines that scrolled off it before.
+    std::vector<std::string> ScreenAndHistory() const;
     // A tmux format for the pane ("#{cursor_x}", "#{pane_dead}"...).
     std::string Query(const std::string& format) const;
     // The process id of the program (the child of the pane's shell); 0 when it has none.
