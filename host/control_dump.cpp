@@ -22,7 +22,7 @@ constexpr char kButtonClass[] = "Button";
 
 }  // namespace
 
-bool ControlState::IsClass(const char* className) const { return ::strcasecmp(strClass.c_str(), className) == 0; }
+bool ControlSnapshot::IsClass(const char* className) const { return ::strcasecmp(strClass.c_str(), className) == 0; }
 
 std::string WindowText(HWND hWnd) {
     const int nLength = ::GetWindowTextLengthA(hWnd);
@@ -32,8 +32,8 @@ std::string WindowText(HWND hWnd) {
     return text;
 }
 
-ControlState ReadControl(HWND hWndControl) {
-    ControlState control;
+ControlSnapshot ReadControl(HWND hWndControl) {
+    ControlSnapshot control;
     char className[kClassNameSize] = {};
     ::GetClassNameA(hWndControl, className, kClassNameSize);
     control.strClass = className;
@@ -107,7 +107,7 @@ std::optional<std::string> ReadQuotedText(std::string_view& text) {
 }
 
 std::string DumpControl(HWND hWndControl) {
-    const ControlState control = ReadControl(hWndControl);
+    const ControlSnapshot control = ReadControl(hWndControl);
     const RECT& rect = control.rcParent;
     std::string line = std::to_string(control.nID) + ' ' + control.strClass + ' ' + QuoteText(control.strText) +
                        " check=" + std::to_string(control.nCheck) + " enabled=" + (control.bEnabled ? "1" : "0") +

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-// A control as the window tree shows it.
-struct ControlState {
+// A control as the window tree shows it at one moment.
+struct ControlSnapshot {
     int nID = 0;
     std::string strClass;  // the registered spelling, as GetClassNameA gives it
     std::string strText;
@@ -30,7 +30,7 @@ struct ControlState {
     bool IsClass(const char* className) const;
 };
 
-ControlState ReadControl(HWND hWndControl);
+ControlSnapshot ReadControl(HWND hWndControl);
 // The text of any window.
 std::string WindowText(HWND hWnd);
 

@@ -174,11 +174,11 @@ private:
     }
 };
 
-bool IsUpDown(const ControlState& control) {
+bool IsUpDown(const ControlSnapshot& control) {
     return control.IsClass(UPDOWN_CLASSA) || control.IsClass(kToolkitSpinButtonClass);
 }
 
-bool IsStaticFrame(const ControlState& control) {
+bool IsStaticFrame(const ControlSnapshot& control) {
     if (!control.IsClass(kStaticClass)) return false;
     switch (control.dwStyle & SS_TYPEMASK) {
     case SS_BLACKRECT:
@@ -194,9 +194,11 @@ bool IsStaticFrame(const ControlState& control) {
     }
 }
 
-bool IsList(const ControlState& control) { return control.IsClass(kListBoxClass) || control.IsClass(kComboListClass); }
+bool IsList(const ControlSnapshot& control) {
+    return control.IsClass(kListBoxClass) || control.IsClass(kComboListClass);
+}
 
-bool HasBorder(HWND hWnd, const ControlState& control) {
+bool HasBorder(HWND hWnd, const ControlSnapshot& control) {
     return (control.dwStyle & WS_BORDER) || (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
@@ -210,14 +212,14 @@ std::string ListItemText(HWND hWnd, int nItem) {
     return text;
 }
 
-bool IsGroupBox(const ControlState& control) {
+bool IsGroupBox(const ControlSnapshot& control) {
     return control.IsClass(kButtonClass) && (control.dwStyle & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
 // Drawn before the other controls, so that labels standing on them stay readable.
-bool IsFrame(const ControlState& control) { return IsGroupBox(control) || IsStaticFrame(control); }
+bool IsFrame(const ControlSnapshot& control) { return IsGroupBox(control) || IsStaticFrame(control); }
 
-attr_t BaseAttributes(const ControlState& control) { return control.bEnabled ? A_NORMAL : A_DIM; }
+attr_t BaseAttributes(const ControlSnapshot& control) { return control.bEnabled ? A_NORMAL : A_DIM; }
 
 // Where a mouse press on the middle of a window lands.
 POINT CentreOf(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
@@ -351,7 +353,7 @@ void CTerminalScreen::DrawTopLevel(HWND hWnd) {
     DrawChildren(hWnd);
     // Dropped lists stand over the controls below their combo boxes.
     for (HWND hWndList : std::exchange(m_dropped, {})) {
-        const ControlState list = ReadControl(hWndList);
+        const ControlSnapshot list = ReadControl(hWndList);
         Canvas(m_clip).Fill(CellsOf(list.rcScreen), A_NORMAL);
         DrawControl(hWndList, false);
     }
@@ -378,7 +380,7 @@ void CTerminalScreen::DrawChildren(HWND hWndParent) {
 // A control read from the window tree and placed on cells.
 struct CTerminalScreen::ControlView {
     HWND hWnd;
-    ControlState control;
+    ControlSnapshot control;
     CellRect cells;  // the cells its rectangle covers
     int nRow;        // the row of its middle, where a one-line control is drawn
     int nWidth;      // columns
@@ -387,7 +389,7 @@ struct CTerminalScreen::ControlView {
 };
 
 void CTerminalScreen::DrawControl(HWND hWnd, bool bFramesPass) {
-    ControlState control = ReadControl(hWnd);
+    ControlSnapshot control = ReadControl(hWnd);
     if (IsFrame(control) != bFramesPass) return;
     // A window of another kind that holds windows (a page) is only what it holds.
     const bool bKnown = control.IsClass(kButtonClass) || control.IsClass(kEditClass) || control.IsClass(kStaticClass) ||
@@ -459,7 +461,7 @@ void CTerminalScreen::DrawTab(const ControlView& view, int nTab) {
 
 void CTerminalScreen::DrawButton(const ControlView& view) {
     const Canvas canvas(m_clip);
-    const ControlState& control = view.control;
+    const ControlSnapshot& control = view.control;
     const CellRect& cells = view.cells;
     const DWORD dwType = control.dwStyle & BS_TYPEMASK;
     const bool bCheckBox =
@@ -496,7 +498,7 @@ void CTerminalScreen::DrawButton(const ControlView& view) {
 
 void CTerminalScreen::DrawEdit(const ControlView& view) {
     const Canvas canvas(m_clip);
-    const ControlState& control = view.control;
+    const ControlSnapshot& control = view.control;
     const int nRow = view.nRow;
     // A bordered edit shows its border as brackets around the field.
     CellRect field{nRow, view.cells.nLeft, nRow, view.cells.nRight};
@@ -560,7 +562,7 @@ void CTerminalScreen::DrawUpDown(const ControlView& view) {
 
 // Text; a label two lines high or more wraps between words.
 void CTerminalScreen::DrawStatic(const ControlView& view) {
-    const ControlState& control = view.control;
+    const ControlSnapshot& control = view.control;
     const DWORD dwStatic = control.dwStyle & SS_TYPEMASK;
     const bool bPrefix = !(control.dwStyle & SS_NOPREFIX);
     const std::string text = TrimRight(control.strText);
@@ -619,11 +621,11 @@ void CTerminalScreen::DrawList(const ControlView& view) {
 // drawn over whatever lies below, once the rest of the window is drawn.
 void CTerminalScreen::DrawComboBox(const ControlView& view) {
     const Canvas canvas(m_clip);
-    const ControlState& control = view.control;
+    const ControlSnapshot& control = view.control;
     HWND hWndList = nullptr;
     HWND hWndEdit = nullptr;
     for (HWND hWnd = ::GetWindow(view.hWnd, GW_CHILD); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
-        const ControlState child = ReadControl(hWnd);
+        const ControlSnapshot child = ReadControl(hWnd);
         if (IsList(child)) hWndList = hWnd;
         if (child.IsClass(kEditClass)) hWndEdit = hWnd;
     }
