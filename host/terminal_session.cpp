@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
@@ -215,10 +216,13 @@ TerminalInput CTerminalSession::Read(int nTimeoutMs) {
     if (!m_bOpen) return MakeKind(TerminalInput::Kind::EndOfInput);
     wtimeout(stdscr, nTimeoutMs);
     wint_t nCharacter = 0;
+    errno = 0;
     const int nResult = wget_wch(stdscr, &nCharacter);
     if (nResult == ERR) {
-        // Only a wait without a limit ends without input when the terminal is gone.
-        return MakeKind(nTimeoutMs < 0 ? TerminalInput::Kind::EndOfInput : TerminalInput::Kind::None);
+        // Only a wait without a limit, and not cut short by a signal, ends
+        // without input when the terminal is gone.
+        const bool bGone = nTimeoutMs < 0 && errno != EINTR;
+        return MakeKind(bGone ? TerminalInput::Kind::EndOfInput : TerminalInput::Kind::None);
     }
     if (nResult == KEY_CODE_YES) return DecodeKeyCode(static_cast<int>(nCharacter));
     if (nCharacter == kEscape) return AfterEscape();
