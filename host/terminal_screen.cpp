@@ -4,6 +4,7 @@
 
 #include <afxdlgs.h>
 #include <commctrl.h>
+#include <spin_button.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -43,8 +44,6 @@ constexpr char kKeysHint[] =
     "Tab/Shift+Tab move  Space/Enter press  Alt+letter  Ctrl+PgUp/PgDn page  F1 help  Esc cancel";
 
 constexpr char kEditClass[] = "Edit";
-// The toolkit's own spin button class (two arrows, one above the other).
-constexpr char kToolkitSpinButtonClass[] = "ToolkitSpinButton";
 constexpr char kButtonClass[] = "Button";
 constexpr char kStaticClass[] = "Static";
 constexpr char kListBoxClass[] = "ListBox";
@@ -175,7 +174,7 @@ private:
 };
 
 bool IsUpDown(const ControlSnapshot& control) {
-    return control.IsClass(UPDOWN_CLASSA) || control.IsClass(kToolkitSpinButtonClass);
+    return control.IsClass(UPDOWN_CLASSA) || control.IsClass(SPIN_BUTTON_CLASS);
 }
 
 bool IsStaticFrame(const ControlSnapshot& control) {
