@@ -20,7 +20,9 @@ constexpr int kHexBase = 16;
 constexpr char kEditClass[] = "Edit";
 constexpr char kButtonClass[] = "Button";
 
-bool IsClass(const char* className, const char* expected) { return ::strcasecmp(className, expected) == 0; }
+}  // namespace
+
+bool ControlSnapshot::IsClass(const char* className) const { return ::strcasecmp(strClass.c_str(), className) == 0; }
 
 std::string WindowText(HWND hWnd) {
     const int nLength = ::GetWindowTextLengthA(hWnd);
@@ -30,7 +32,30 @@ std::string WindowText(HWND hWnd) {
     return text;
 }
 
-}  // namespace
+ControlSnapshot ReadControl(HWND hWndControl) {
+    ControlSnapshot control;
+    char className[kClassNameSize] = {};
+    ::GetClassNameA(hWndControl, className, kClassNameSize);
+    control.strClass = className;
+    control.nID = ::GetDlgCtrlID(hWndControl);
+    control.strText = WindowText(hWndControl);
+    control.dwStyle = static_cast<DWORD>(::GetWindowLongA(hWndControl, GWL_STYLE));
+    control.bEnabled = ::IsWindowEnabled(hWndControl);
+    control.bVisible = ::IsWindowVisible(hWndControl);
+    control.bFocus = ::GetFocus() == hWndControl;
+    ::GetWindowRect(hWndControl, &control.rcScreen);
+    control.rcParent = control.rcScreen;
+    ::MapWindowPoints(nullptr, ::GetParent(hWndControl), reinterpret_cast<LPPOINT>(&control.rcParent), 2);
+    if (control.IsClass(kButtonClass)) control.nCheck = ::SendMessageA(hWndControl, BM_GETCHECK, 0, 0);
+    if (control.IsClass(kEditClass)) {
+        ::SendMessageA(hWndControl, EM_GETSEL, reinterpret_cast<WPARAM>(&control.dwSelStart),
+                       reinterpret_cast<LPARAM>(&control.dwSelEnd));
+        control.nFirstVisible = static_cast<int>(::SendMessageA(hWndControl, EM_GETFIRSTVISIBLELINE, 0, 0));
+    } else if (control.IsClass(UPDOWN_CLASSA)) {
+        control.nPosition = static_cast<int>(::SendMessageA(hWndControl, UDM_GETPOS32, 0, 0));
+    }
+    return control;
+}
 
 std::string QuoteText(std::string_view text) {
     std::string quoted = "\"";
@@ -82,28 +107,17 @@ std::optional<std::string> ReadQuotedText(std::string_view& text) {
 }
 
 std::string DumpControl(HWND hWndControl) {
-    char className[kClassNameSize] = {};
-    ::GetClassNameA(hWndControl, className, kClassNameSize);
-
-    RECT rect{};
-    ::GetWindowRect(hWndControl, &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(hWndControl), reinterpret_cast<LPPOINT>(&rect), 2);
-
-    const LRESULT check = IsClass(className, kButtonClass) ? ::SendMessageA(hWndControl, BM_GETCHECK, 0, 0) : 0;
-    std::string line = std::to_string(::GetDlgCtrlID(hWndControl)) + ' ' + className + ' ' +
-                       QuoteText(WindowText(hWndControl)) + " check=" + std::to_string(check) +
-                       " enabled=" + (::IsWindowEnabled(hWndControl) ? "1" : "0") +
-                       " visible=" + (::IsWindowVisible(hWndControl) ? "1" : "0") +
-                       " focus=" + (::GetFocus() == hWndControl ? "1" : "0") + " rect=" + std::to_string(rect.left) +
-                       ',' + std::to_string(rect.top) + ',' + std::to_string(rect.right - rect.left) + ',' +
-                       std::to_string(rect.bottom - rect.top);
-    if (IsClass(className, kEditClass)) {
-        DWORD dwStart = 0;
-        DWORD dwEnd = 0;
-        ::SendMessageA(hWndControl, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
-        line += " sel=" + std::to_string(dwStart) + ',' + std::to_string(dwEnd);
-    } else if (IsClass(className, UPDOWN_CLASSA)) {
-        line += " pos=" + std::to_string(::SendMessageA(hWndControl, UDM_GETPOS32, 0, 0));
+    const ControlSnapshot control = ReadControl(hWndControl);
+    const RECT& rect = control.rcParent;
+    std::string line = std::to_string(control.nID) + ' ' + control.strClass + ' ' + QuoteText(control.strText) +
+                       " check=" + std::to_string(control.nCheck) + " enabled=" + (control.bEnabled ? "1" : "0") +
+                       " visible=" + (control.bVisible ? "1" : "0") + " focus=" + (control.bFocus ? "1" : "0") +
+                       " rect=" + std::to_string(rect.left) + ',' + std::to_string(rect.top) + ',' +
+                       std::to_string(rect.right - rect.left) + ',' + std::to_string(rect.bottom - rect.top);
+    if (control.IsClass(kEditClass)) {
+        line += " sel=" + std::to_string(control.dwSelStart) + ',' + std::to_string(control.dwSelEnd);
+    } else if (control.IsClass(UPDOWN_CLASSA)) {
+        line += " pos=" + std::to_string(control.nPosition);
     }
     return line;
 }

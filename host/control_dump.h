@@ -1,4 +1,6 @@
-// The script front end's output formats: quoted text and one line per control.
+// What the front ends read of a control (the script's dump prints it, the
+// terminal draws it), and the script front end's output formats: quoted text
+// and one line per control.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +8,31 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+// A control as the window tree shows it at one moment.
+struct ControlSnapshot {
+    int nID = 0;
+    std::string strClass;  // the registered spelling, as GetClassNameA gives it
+    std::string strText;
+    DWORD dwStyle = 0;
+    LRESULT nCheck = 0;  // BM_GETCHECK of a button, else 0
+    bool bEnabled = false;
+    bool bVisible = false;
+    bool bFocus = false;
+    RECT rcScreen{};  // screen pixels
+    RECT rcParent{};  // the client pixels of the parent
+    // Edits: the selection (EM_GETSEL) and the first character shown (EM_GETFIRSTVISIBLELINE).
+    DWORD dwSelStart = 0;
+    DWORD dwSelEnd = 0;
+    int nFirstVisible = 0;
+    int nPosition = 0;  // up-downs: UDM_GETPOS32
+
+    bool IsClass(const char* className) const;
+};
+
+ControlSnapshot ReadControl(HWND hWndControl);
+// The text of any window.
+std::string WindowText(HWND hWnd);
 
 // TEXT in double quotes, with '"' and '\' escaped by a backslash and every byte
 // outside printable ASCII written as \xHH, so that a line can be parsed back.

@@ -14,6 +14,9 @@ constexpr char kMainWindowTitle[] = "Tovik";
 constexpr DWORD kMainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // never shown: no WS_VISIBLE
 }  // namespace
 
+CMainWindow::CMainWindow(std::ostream& out)
+    : m_onHelp([&out](DWORD_PTR dwTopic) { out << "help " << static_cast<unsigned long>(dwTopic) << '\n'; }) {}
+
 BOOL CMainWindow::CreateHidden() {
     const RECT rect{0, 0, 0, 0};
     // No class name: the framework registers and uses its own class.
@@ -22,7 +25,7 @@ BOOL CMainWindow::CreateHidden() {
 
 LRESULT CMainWindow::OnCommandHelp(WPARAM wParam, LPARAM) {
     // Tovik has no help viewer here: the front end shows which topic was asked for.
-    m_out << "help " << static_cast<unsigned long>(wParam) << '\n';
+    if (m_onHelp) m_onHelp(wParam);
     return 0;
 }
 

@@ -7,12 +7,18 @@
 
 #include <afxwin.h>
 
+#include <functional>
 #include <ostream>
+#include <utility>
 
 class CMainWindow : public CWnd {
 public:
-    // Help requests are reported on out as "help TOPIC".
-    explicit CMainWindow(std::ostream& out) : m_out(out) {}
+    // What the front end does with a help request: the topic as WM_COMMANDHELP gives it.
+    using HelpHandler = std::function<void(DWORD_PTR dwTopic)>;
+
+    // Help requests are reported on out as "help TOPIC" lines.
+    explicit CMainWindow(std::ostream& out);
+    explicit CMainWindow(HelpHandler onHelp) : m_onHelp(std::move(onHelp)) {}
 
     BOOL CreateHidden();
 
@@ -24,5 +30,5 @@ protected:
     afx_msg LRESULT OnCancelToClose(WPARAM wParam, LPARAM lParam);
 
 private:
-    std::ostream& m_out;
+    HelpHandler m_onHelp;
 };

@@ -5,10 +5,12 @@
 #include <string_view>
 
 #include "command_line.h"
+#include "terminal_driver.h"
 
 const char TOVIK_USAGE[] =
-    "usage: tovik --script FILE [options]\n"
+    "usage: tovik [--script FILE] [options]\n"
     "       tovik --render FILE.png [options]\n"
+    "  Without --script and --render, in a terminal, the options sheet opens in the terminal.\n"
     "  --script FILE        drive the options sheet with the commands in FILE (- reads standard input)\n"
     "  --render FILE.png    write a picture of the active window to FILE.png when the script has run out\n"
     "                       (without --script: of the sheet as it opens, which then closes as Cancel closes it)\n"
@@ -51,8 +53,9 @@ const TovikOption kValueOptions[] = {
 std::optional<TovikOptions> ParseTovikOptions(const std::vector<std::string>& args, std::string& error) {
     TovikOptions options;
     if (!ParseCommandLine<TovikOptions>(args, kValueOptions, options, options.bHelp, error)) return std::nullopt;
-    if (!options.bHelp && options.strScript.empty() && options.strRender.empty()) {
-        error = "no front end: give --script FILE (- reads standard input) or --render FILE.png";
+    if (!options.bHelp && options.strScript.empty() && options.strRender.empty() && !CTerminalDriver::Available()) {
+        error = "no front end: give --script FILE (- reads standard input) or --render FILE.png, "
+                "or run tovik in a terminal";
         return std::nullopt;
     }
     return options;

@@ -11,6 +11,7 @@ inline constexpr int TOVIK_EXIT_USAGE = 2;    // unknown option, missing or bad 
 inline constexpr int TOVIK_EXIT_SCRIPT = 3;   // a script error (FILE:LINE: message)
 inline constexpr int TOVIK_EXIT_PLUGIN = 4;   // the plug-in cannot be loaded or has no create_new_tab
 inline constexpr int TOVIK_EXIT_RENDER = 5;   // --render wrote no picture
+inline constexpr int TOVIK_EXIT_TERMINAL = 6; // the terminal front end cannot take the terminal
 
 struct TovikOptions {
     std::string strProfile = "tovik.ini";  // a bare name lives in the Windows directory
@@ -19,7 +20,7 @@ struct TovikOptions {
     std::string strProtocol = "webflow";   // a shipped sample that enables both pages
     std::string strProtocolsDir;           // empty: protocols/ beside bin/, the setbook default
     std::string strPage;                   // empty: the first page
-    std::string strScript;                 // "-" reads standard input
+    std::string strScript;                 // "-" reads standard input; empty (and no --render): the terminal
     std::string strRender;                 // the PNG file of --render, empty without it
     bool bHelp = false;
 };

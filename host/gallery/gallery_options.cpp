@@ -4,10 +4,12 @@
 #include <string_view>
 
 #include "command_line.h"
+#include "terminal_driver.h"
 
 const char GALLERY_USAGE[] =
-    "usage: gallery --script FILE [options]\n"
+    "usage: gallery [--script FILE] [options]\n"
     "       gallery --render FILE.png [options]\n"
+    "  Without --script and --render, in a terminal, the sheet opens in the terminal.\n"
     "  --script FILE        drive the gallery's sheet with the commands in FILE (- reads standard input)\n"
     "  --render FILE.png    write a picture of the active window to FILE.png when the script has run out\n"
     "  --read-only          show the base page in read-only mode\n"
@@ -46,8 +48,9 @@ const ValueOption<GalleryOptions> kValueOptions[] = {
 std::optional<GalleryOptions> ParseGalleryOptions(const std::vector<std::string>& args, std::string& error) {
     GalleryOptions options;
     if (!ParseCommandLine<GalleryOptions>(args, kValueOptions, options, options.bHelp, error)) return std::nullopt;
-    if (!options.bHelp && options.strScript.empty() && options.strRender.empty()) {
-        error = "no front end: give --script FILE (- reads standard input) or --render FILE.png";
+    if (!options.bHelp && options.strScript.empty() && options.strRender.empty() && !CTerminalDriver::Available()) {
+        error = "no front end: give --script FILE (- reads standard input) or --render FILE.png, "
+                "or run gallery in a terminal";
         return std::nullopt;
     }
     return options;

@@ -7,6 +7,7 @@
 //
 // Index
 //   DisplayDriver          the interface a front end implements
+//   MessageBoxButtons      a message box's buttons and its default one
 //   SetDisplayDriver       plugs a front end in (nullptr: the headless driver)
 //   ResetWindowSystem      back to a fresh process state, for tests
 //   HeadlessDriver         the driver of the tests: scripted steps, answers
@@ -74,6 +75,12 @@ public:
     // text set), so that a front end can redraw. Optional.
     virtual void WindowsChanged() {}
 };
+
+// The buttons of a message box of this type (MB_OKCANCEL...), left to right,
+// and the index among them of its default button (MB_DEFBUTTON1...), as
+// Windows lays them out: what every driver shows and answers.
+WIN32_DRIVER_API std::vector<int> MessageBoxButtons(UINT type);
+WIN32_DRIVER_API size_t MessageBoxDefaultButton(UINT type);
 
 // Plugs a front end in; nullptr restores the headless driver. The caller keeps
 // ownership and must keep the driver alive while it is plugged in.

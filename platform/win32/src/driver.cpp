@@ -10,19 +10,6 @@ using win32::core::Sys;
 
 namespace {
 
-// The buttons of each MB_ type, in order, for the default answer.
-std::vector<int> ButtonsOf(UINT type) {
-    switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL: return {IDOK, IDCANCEL};
-    case MB_ABORTRETRYIGNORE: return {IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
-    case MB_YESNO: return {IDYES, IDNO};
-    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
-    case MB_CANCELTRYCONTINUE: return {IDCANCEL, IDTRYAGAIN, IDCONTINUE};
-    default: return {IDOK};
-    }
-}
-
 constexpr int kDefaultButtonShift = 8;
 constexpr char kDefaultCaption[] = "Error";
 
@@ -53,12 +40,27 @@ constexpr std::array<Modifier, 3> kModifiers{{{MOD_CONTROL, VK_CONTROL}, {MOD_AL
 
 namespace win32 {
 
+std::vector<int> MessageBoxButtons(UINT type) {
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL: return {IDOK, IDCANCEL};
+    case MB_ABORTRETRYIGNORE: return {IDABORT, IDRETRY, IDIGNORE};
+    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO: return {IDYES, IDNO};
+    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
+    case MB_CANCELTRYCONTINUE: return {IDCANCEL, IDTRYAGAIN, IDCONTINUE};
+    default: return {IDOK};
+    }
+}
+
+size_t MessageBoxDefaultButton(UINT type) {
+    const size_t index = (type & MB_DEFMASK) >> kDefaultButtonShift;
+    return std::min(index, MessageBoxButtons(type).size() - 1);
+}
+
 int HeadlessDriver::ShowMessageBox(const MessageBoxRequest& request) {
     m_messageBoxes.push_back(request);
     if (m_nextAnswer < m_answers.size()) return m_answers[m_nextAnswer++];
-    const std::vector<int> buttons = ButtonsOf(request.type);
-    const size_t index = (request.type & MB_DEFMASK) >> kDefaultButtonShift;
-    return buttons[std::min(index, buttons.size() - 1)];
+    return MessageBoxButtons(request.type)[MessageBoxDefaultButton(request.type)];
 }
 
 void HeadlessDriver::Beep(UINT type) { m_beeps.push_back(type); }
